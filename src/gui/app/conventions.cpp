@@ -1,0 +1,405 @@
+#include "gui/app/conventions.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QFocusEvent>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLinearGradient>
+#include <QPainter>
+#include <QPlainTextEdit>
+#include <QTextEdit>
+
+#include "core/app/routines.h"
+
+namespace corvelo {
+
+namespace {
+
+bool IsEnter(const QKeyEvent& event) {
+    return event.key() == Qt::Key_Return || event.key() == Qt::Key_Enter;
+}
+
+bool IsAmount(BoxKind kind) {
+    return kind == BoxKind::Amount || kind == BoxKind::LineAmount;
+}
+
+// Keys with no effect on the text that every filtered box lets through.
+bool IsEditingKey(int key) {
+    return key == Qt::Key_Backspace || key == Qt::Key_Delete || key == Qt::Key_Left ||
+           key == Qt::Key_Right;
+}
+
+QString FieldName(const QString& boxName) {
+    return boxName.mid(3);
+}
+
+bool IsBackground(const QWidget* w) {
+    const QString name = w->objectName();
+    return name.startsWith(QLatin1String("pan")) || name.startsWith(QLatin1String("grp")) ||
+           name.startsWith(QLatin1String("shp")) || name.startsWith(QLatin1String("bkg"));
+}
+
+bool IsEditBox(const QWidget* w) {
+    return w->objectName().startsWith(QLatin1String("txt")) &&
+           (qobject_cast<const QLineEdit*>(w) || qobject_cast<const QComboBox*>(w) ||
+            qobject_cast<const QPlainTextEdit*>(w) || qobject_cast<const QTextEdit*>(w));
+}
+
+QLineEdit* LineEditOf(QWidget* box) {
+    if (auto* edit = qobject_cast<QLineEdit*>(box)) return edit;
+    if (auto* combo = qobject_cast<QComboBox*>(box)) return combo->lineEdit();
+    return nullptr;
+}
+
+}  // namespace
+
+bool KeyPasses(BoxKind kind, const QKeyEvent& event) {
+    if (kind != BoxKind::Digits && !IsAmount(kind)) return true;
+    if (IsEditingKey(event.key())) return true;
+    const QString text = event.text();
+    if (text.size() != 1) return false;
+    const QChar c = text.at(0);
+    if (c >= u'0' && c <= u'9') return true;
+    return IsAmount(kind) && c == u',';
+}
+
+QString NormaliseAmountBox(const QString& text, bool emptyStaysEmpty) {
+    const QString trimmed = text.trimmed();
+    if (trimmed.isEmpty()) return emptyStaysEmpty ? QString() : QStringLiteral("0,00");
+    const std::string utf8 = trimmed.toStdString();
+    const auto number = TextToNumber(utf8);
+    if (!number) return QStringLiteral("0,00");
+    return QString::fromStdString(CompleteAmountText(NumberToText(RoundDecimals(*number, 4))));
+}
+
+// ---------------------------------------------------------------------------
+
+ScreenKit::ScreenKit(QWidget* screen) : QObject(screen), screen_(screen) {
+    setObjectName(QStringLiteral("screenKit"));
+    panInfo_ = screen->findChild<QLabel*>(QStringLiteral("panInfo"));
+}
+
+ScreenKit* ScreenKit::Of(QWidget* screen) {
+    return screen ? screen->findChild<ScreenKit*>(QStringLiteral("screenKit"),
+                                                  Qt::FindDirectChildrenOnly)
+                  : nullptr;
+}
+
+QWidget* ScreenKit::Find(const QString& name) const {
+    return screen_->findChild<QWidget*>(name);
+}
+
+void ScreenKit::Watch(QWidget* box) {
+    // installEventFilter moves an existing filter to the front, never doubles it.
+    box->installEventFilter(this);
+}
+
+ScreenKit& ScreenKit::Boxes(std::span<const BoxRule> rules) {
+    for (const BoxRule& rule : rules) {
+        const QString name = QString::fromLatin1(rule.name);
+        QWidget* box = Find(name);
+        if (!box) continue;
+        kinds_.insert(name, rule.kind);
+        Watch(box);
+        QLineEdit* edit = LineEditOf(box);
+        if (rule.kind == BoxKind::Province) {
+            if (edit) edit->setMaxLength(2);
+        } else if (rule.maxLength > 0 && edit) {
+            edit->setMaxLength(rule.maxLength);
+        }
+        if (IsAmount(rule.kind) && edit) edit->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        if (edit && (rule.kind == BoxKind::Upper || rule.kind == BoxKind::Trimmed ||
+                     rule.kind == BoxKind::Province)) {
+            connect(
+                edit, &QLineEdit::textEdited, this, [this, box] { Typed(box); },
+                Qt::UniqueConnection);
+        }
+    }
+    return *this;
+}
+
+ScreenKit& ScreenKit::EnterChain(std::span<const EnterStep> steps) {
+    for (const EnterStep& step : steps) {
+        const QString from = QString::fromLatin1(step.from);
+        enter_.insert(from, QString::fromLatin1(step.to));
+        if (QWidget* box = Find(from)) Watch(box);
+    }
+    return *this;
+}
+
+ScreenKit& ScreenKit::Hints(std::span<const HintRule> hints) {
+    if (!panInfo_) panInfo_ = screen_->findChild<QLabel*>(QStringLiteral("panInfo"));
+    for (const HintRule& rule : hints) {
+        const QString name = QString::fromLatin1(rule.control);
+        hints_.insert(name, QString::fromUtf8(rule.hint));
+        if (QWidget* control = Find(name)) Watch(control);
+    }
+    auto background = screen_->findChildren<QWidget*>();
+    background.prepend(screen_);
+    for (QWidget* w : background) {
+        if (w == screen_ || IsBackground(w)) {
+            w->setMouseTracking(true);
+            Watch(w);
+        }
+    }
+    return *this;
+}
+
+ScreenKit& ScreenKit::Highlight() {
+    for (QWidget* box : screen_->findChildren<QWidget*>()) {
+        if (!IsEditBox(box)) continue;
+        const QString effName = QStringLiteral("eff") + FieldName(box->objectName());
+        auto* rect = screen_->findChild<FocusRect*>(effName);
+        if (!rect) rect = new FocusRect(box);
+        rect->Track(box);
+        Watch(box);
+    }
+    return *this;
+}
+
+void ScreenKit::OnEnter(const QString& box, std::function<void()> action) {
+    enterActions_.insert(box, std::move(action));
+    if (QWidget* w = Find(box)) Watch(w);
+}
+
+void ScreenKit::OnKey(const QString& box, std::function<void()> action) {
+    keyActions_.insert(box, std::move(action));
+    if (QWidget* w = Find(box)) Watch(w);
+}
+
+void ScreenKit::OnLeave(const QString& box, std::function<void()> action) {
+    leaveActions_.insert(box, std::move(action));
+    if (QWidget* w = Find(box)) Watch(w);
+}
+
+bool ScreenKit::eventFilter(QObject* watched, QEvent* event) {
+    auto* widget = qobject_cast<QWidget*>(watched);
+    if (!widget) return false;
+    const QString name = widget->objectName();
+    switch (event->type()) {
+        case QEvent::KeyPress:
+            return HandleKey(widget, static_cast<QKeyEvent*>(event));
+        case QEvent::FocusIn: {
+            const auto reason = static_cast<QFocusEvent*>(event)->reason();
+            if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) {
+                Entered(widget);
+            }
+            break;
+        }
+        case QEvent::FocusOut: {
+            // A message box or a drop-down list taking the focus for a while
+            // is not leaving the box.
+            const auto reason = static_cast<QFocusEvent*>(event)->reason();
+            if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) {
+                Left(widget);
+            }
+            break;
+        }
+        case QEvent::Enter:
+            if (hints_.contains(name)) {
+                SetHint(hints_.value(name));
+            } else if (widget == screen_ || IsBackground(widget)) {
+                SetHint({});
+            }
+            break;
+        case QEvent::MouseMove:
+            if (widget == screen_ || IsBackground(widget)) SetHint({});
+            break;
+        default:
+            break;
+    }
+    return false;
+}
+
+bool ScreenKit::HandleKey(QWidget* box, QKeyEvent* event) {
+    const QString name = box->objectName();
+    if (auto action = keyActions_.value(name)) action();
+    if (IsEnter(*event)) {
+        if (auto action = enterActions_.value(name)) {
+            action();
+            return true;
+        }
+        if (enter_.contains(name)) {
+            if (QWidget* next = Find(enter_.value(name))) next->setFocus(Qt::OtherFocusReason);
+            return true;
+        }
+        return false;
+    }
+    if (!kinds_.contains(name)) return false;
+    return !KeyPasses(kinds_.value(name), *event);
+}
+
+void ScreenKit::Entered(QWidget* box) {
+    if (IsEditBox(box)) ShowFocusRect(box, true);
+}
+
+void ScreenKit::Left(QWidget* box) {
+    if (!IsEditBox(box)) return;
+    ShowFocusRect(box, false);
+    const QString name = box->objectName();
+    const BoxKind kind = kinds_.value(name, BoxKind::Plain);
+    if (IsAmount(kind)) {
+        SetTextOf(box, NormaliseAmountBox(TextOf(box), kind == BoxKind::LineAmount));
+    }
+    if (auto action = leaveActions_.value(name)) action();
+}
+
+void ScreenKit::Typed(QWidget* box) {
+    QLineEdit* edit = LineEditOf(box);
+    if (!edit) return;
+    const BoxKind kind = kinds_.value(box->objectName(), BoxKind::Plain);
+    const QString typed = edit->text();
+    QString wanted = typed.trimmed();
+    if (kind != BoxKind::Trimmed) wanted = wanted.toUpper();
+    if (wanted == typed) return;
+    // Keep the cursor where the user is typing, less the blanks removed before it.
+    int cursor = edit->cursorPosition();
+    int leading = 0;
+    while (leading < typed.size() && typed.at(leading).isSpace()) ++leading;
+    cursor = qBound(0, cursor - leading, static_cast<int>(wanted.size()));
+    edit->setText(wanted);
+    edit->setCursorPosition(cursor);
+}
+
+void ScreenKit::SetHint(const QString& text) {
+    if (!panInfo_) panInfo_ = screen_->findChild<QLabel*>(QStringLiteral("panInfo"));
+    if (panInfo_ && panInfo_->text() != text) panInfo_->setText(text);
+}
+
+ScreenKit* AttachConventions(QWidget* screen, const ScreenTable& table) {
+    ScreenKit* kit = ScreenKit::Of(screen);
+    if (!kit) kit = new ScreenKit(screen);
+    kit->Boxes(table.boxes).EnterChain(table.enter).Hints(table.hints).Highlight();
+    return kit;
+}
+
+// ---------------------------------------------------------------------------
+
+FocusRect::FocusRect(QWidget* box) : QWidget(box->parentWidget()) {
+    setObjectName(QStringLiteral("eff") + FieldName(box->objectName()));
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    hide();
+    Track(box);
+}
+
+void FocusRect::Track(QWidget* box) {
+    if (box_ == box) return;
+    if (box_) box_->removeEventFilter(this);
+    box_ = box;
+    if (parentWidget() != box->parentWidget()) setParent(box->parentWidget());
+    setGeometry(box->geometry());
+    stackUnder(box);
+    box->installEventFilter(this);
+}
+
+bool FocusRect::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == box_ && (event->type() == QEvent::Move || event->type() == QEvent::Resize)) {
+        setGeometry(box_->geometry());
+        stackUnder(box_);
+    }
+    return false;
+}
+
+void FocusRect::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    QLinearGradient gradient(0, 0, 0, height());
+    gradient.setColorAt(0, QColor(255, 255, 0));
+    gradient.setColorAt(1, QColor(255, 255, 255));
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(gradient);
+    painter.drawRoundedRect(rect(), 2, 2);
+}
+
+void ShowFocusRect(QWidget* box, bool visible) {
+    QWidget* parent = box->parentWidget();
+    if (!parent) return;
+    auto* rect = parent->findChild<FocusRect*>(QStringLiteral("eff") + FieldName(box->objectName()),
+                                               Qt::FindDirectChildrenOnly);
+    if (!rect) return;
+    rect->setVisible(visible);
+    // The box lets the gradient through while it is shown.
+    QPalette palette = box->palette();
+    palette.setColor(QPalette::Base, visible ? QColor(Qt::transparent) : QColor(Qt::white));
+    box->setPalette(palette);
+    if (auto* combo = qobject_cast<QComboBox*>(box); combo && combo->lineEdit()) {
+        combo->lineEdit()->setPalette(palette);
+    }
+}
+
+// ---------------------------------------------------------------------------
+
+const QStringList& ProvinceCodes() {
+    static const QStringList codes =
+        QStringLiteral(
+            "AG AL AN AO AP AQ AR AT AV BA BG BI BL BN BO BR BS BT BZ CA CB CE CH CI CL CN CO CR "
+            "CS CT CZ EE EN FC FE FG FI FM FO FR GE GO GR IM IS KR LC LE LI LO LT LU MB MC MD ME "
+            "MI MN MO MS MT NA NO NU OG OR OT PA PC PD PE PG PI PN PO PR PT PU PV PZ RA RC RE RG "
+            "RI RM RN RO SA SI SO SP SR SS SV TA TE TN TO TP TR TS TV UD VA VB VC VE VI VR VT VV")
+            .split(u' ');
+    return codes;
+}
+
+ProvinceBox::ProvinceBox(const QString& name, QWidget* parent) : QComboBox(parent) {
+    setObjectName(name);
+    setEditable(true);
+    setInsertPolicy(QComboBox::NoInsert);
+    setCompleter(nullptr);
+    setMaxVisibleItems(12);
+    addItems(ProvinceCodes());
+    lineEdit()->setMaxLength(2);
+    ClearSelection();
+    setEditText({});
+}
+
+void ProvinceBox::SetText(const QString& text) {
+    ClearSelection();
+    setEditText(text);
+}
+
+void ProvinceBox::ClearSelection() {
+    const QString text = currentText();
+    setCurrentIndex(-1);
+    if (currentText() != text) setEditText(text);
+}
+
+void ProvinceBox::focusInEvent(QFocusEvent* event) {
+    if (event->reason() != Qt::PopupFocusReason && event->reason() != Qt::ActiveWindowFocusReason) {
+        ClearSelection();
+    }
+    QComboBox::focusInEvent(event);
+}
+
+// ---------------------------------------------------------------------------
+
+QString TextOf(const QWidget* control) {
+    if (auto* edit = qobject_cast<const QLineEdit*>(control)) return edit->text();
+    if (auto* combo = qobject_cast<const QComboBox*>(control)) return combo->currentText();
+    if (auto* plain = qobject_cast<const QPlainTextEdit*>(control)) return plain->toPlainText();
+    if (auto* rich = qobject_cast<const QTextEdit*>(control)) return rich->toPlainText();
+    if (auto* label = qobject_cast<const QLabel*>(control)) return label->text();
+    if (auto* button = qobject_cast<const QAbstractButton*>(control)) return button->text();
+    return {};
+}
+
+void SetTextOf(QWidget* control, const QString& text) {
+    if (auto* edit = qobject_cast<QLineEdit*>(control)) {
+        edit->setText(text);
+    } else if (auto* province = qobject_cast<ProvinceBox*>(control)) {
+        province->SetText(text);
+    } else if (auto* combo = qobject_cast<QComboBox*>(control)) {
+        combo->setEditText(text);
+    } else if (auto* plain = qobject_cast<QPlainTextEdit*>(control)) {
+        plain->setPlainText(text);
+    } else if (auto* rich = qobject_cast<QTextEdit*>(control)) {
+        rich->setPlainText(text);
+    } else if (auto* label = qobject_cast<QLabel*>(control)) {
+        label->setText(text);
+    } else if (auto* button = qobject_cast<QAbstractButton*>(control)) {
+        button->setText(text);
+    }
+}
+
+}  // namespace corvelo

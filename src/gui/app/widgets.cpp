@@ -1,0 +1,196 @@
+#include "gui/app/widgets.h"
+
+#include <QDialog>
+#include <QEnterEvent>
+#include <QGuiApplication>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QScreen>
+#include <QSvgRenderer>
+
+namespace corvelo {
+
+PictureButton::PictureButton(const QString& name, const QString& picture, QSize size,
+                             const QString& caption, QWidget* parent)
+    : QAbstractButton(parent), picture_(picture), size_(size) {
+    setObjectName(name);
+    setText(caption);
+    setCursor(Qt::PointingHandCursor);
+    setFocusPolicy(Qt::NoFocus);
+    setFont(look::Base());
+    setToolTip({});
+    setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+}
+
+void PictureButton::SetPicture(const QString& picture) {
+    picture_ = picture;
+    update();
+}
+
+QSize PictureButton::sizeHint() const {
+    QSize hint = size_ + QSize(4, 4);
+    if (!text().isEmpty()) {
+        const QFontMetrics metrics(font());
+        hint.setWidth(qMax(hint.width(), metrics.horizontalAdvance(text()) + 8));
+        hint.setHeight(hint.height() + metrics.height() + 2);
+    }
+    return hint;
+}
+
+void PictureButton::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    const int shift = isDown() ? 1 : 0;
+    const QRect box((width() - size_.width()) / 2 + shift, 2 + shift, size_.width(),
+                    size_.height());
+    if (hover_ || hasFocus()) {
+        painter.setPen(QColor(hasFocus() ? "#E0A000" : "#9DB4D6"));
+        painter.setBrush(QColor(hasFocus() ? "#FFF6C8" : "#E6EEF9"));
+        painter.drawRoundedRect(rect().adjusted(0, 0, -1, -1), 4, 4);
+    }
+    if (!isEnabled()) painter.setOpacity(0.4);
+    if (picture_.endsWith(QLatin1String(".svg"))) {
+        QSvgRenderer renderer(picture_);
+        renderer.render(&painter, box);
+    } else {
+        painter.drawPixmap(box, QPixmap(picture_));
+    }
+    if (!text().isEmpty()) {
+        painter.setPen(QColor("#1A1A1A"));
+        painter.setFont(font());
+        painter.drawText(QRect(0, box.bottom() + 2, width(), height() - box.bottom() - 2),
+                         Qt::AlignHCenter | Qt::AlignTop, text());
+    }
+}
+
+void PictureButton::enterEvent(QEnterEvent* event) {
+    hover_ = true;
+    update();
+    QAbstractButton::enterEvent(event);
+}
+
+void PictureButton::leaveEvent(QEvent* event) {
+    hover_ = false;
+    update();
+    QAbstractButton::leaveEvent(event);
+}
+
+// ---------------------------------------------------------------------------
+
+LinkLabel::LinkLabel(const QString& name, const QString& text, QWidget* parent)
+    : QLabel(text, parent) {
+    setObjectName(name);
+    setCursor(Qt::PointingHandCursor);
+    QFont f = look::Base();
+    f.setUnderline(true);
+    setFont(f);
+    SetColour(QColor(kLinkReleased));
+}
+
+void LinkLabel::SetColour(const QColor& colour) {
+    colour_ = colour;
+    QPalette p = palette();
+    p.setColor(QPalette::WindowText, colour);
+    setPalette(p);
+}
+
+void LinkLabel::Tie(QWidget* partner) {
+    partner->installEventFilter(this);
+    partner->setCursor(Qt::PointingHandCursor);
+}
+
+void LinkLabel::mousePressEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton) SetColour(QColor(kLinkPressed));
+}
+
+void LinkLabel::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton) return;
+    SetColour(QColor(kLinkReleased));
+    if (rect().contains(event->position().toPoint())) emit clicked();
+}
+
+bool LinkLabel::eventFilter(QObject* watched, QEvent* event) {
+    auto* partner = qobject_cast<QWidget*>(watched);
+    if (!partner) return false;
+    if (event->type() == QEvent::MouseButtonPress &&
+        static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+        SetColour(QColor(kLinkPressed));
+        return true;
+    }
+    if (event->type() == QEvent::MouseButtonRelease &&
+        static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+        SetColour(QColor(kLinkReleased));
+        if (partner->rect().contains(static_cast<QMouseEvent*>(event)->position().toPoint())) {
+            emit clicked();
+        }
+        return true;
+    }
+    return false;
+}
+
+// ---------------------------------------------------------------------------
+
+QLabel* MakeLabel(const QString& name, const QString& text, QWidget* parent) {
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(name);
+    return label;
+}
+
+QLabel* MakeHiddenLabel(const QString& name, QWidget* parent) {
+    QLabel* label = MakeLabel(name, {}, parent);
+    label->hide();
+    return label;
+}
+
+void MakeFixedDialog(QDialog* dialog, QSize clientSize) {
+    dialog->setFixedSize(clientSize);
+    dialog->setWindowFlags((dialog->windowFlags() | Qt::MSWindowsFixedSizeDialogHint) &
+                           ~Qt::WindowContextHelpButtonHint);
+    dialog->setModal(true);
+    const QWidget* over = dialog->parentWidget();
+    QRect area = over && over->isVisible() ? over->frameGeometry() : QRect();
+    if (!area.isValid()) {
+        if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+            area = screen->availableGeometry();
+        }
+    }
+    if (area.isValid()) {
+        dialog->move(area.center() - QPoint(clientSize.width() / 2, clientSize.height() / 2));
+    }
+}
+
+namespace look {
+QFont Base() {
+    QFont f(QStringLiteral("Verdana"), 9);
+    f.setStyleHint(QFont::SansSerif);
+    return f;
+}
+QFont Heading() {
+    QFont f = Base();
+    f.setPointSize(12);
+    f.setBold(true);
+    return f;
+}
+QFont Fixed() {
+    QFont f(QStringLiteral("Courier New"), 12);
+    f.setStyleHint(QFont::TypeWriter);
+    return f;
+}
+}  // namespace look
+
+QLabel* MakeStatusLine(const QString& idleText, QWidget* parent) {
+    QLabel* status = MakeLabel(QStringLiteral("panInfo"), idleText, parent);
+    status->setFont(look::Base());
+    status->setMinimumHeight(26);
+    status->setContentsMargins(10, 0, 10, 0);
+    status->setAutoFillBackground(true);
+    QPalette p = status->palette();
+    p.setColor(QPalette::Window, QColor(look::kStatusColour));
+    p.setColor(QPalette::WindowText, QColor("#1A1A1A"));
+    status->setPalette(p);
+    status->setFrameShape(QFrame::StyledPanel);
+    status->setFrameShadow(QFrame::Sunken);
+    return status;
+}
+
+}  // namespace corvelo

@@ -1,0 +1,87 @@
+// Small controls shared by every screen: pictures that act as buttons
+// (cmd/btn/img/imp names), text links with their press colours, and the
+// fixed dialog look.
+#pragma once
+
+#include <QAbstractButton>
+#include <QLabel>
+#include <QPointer>
+#include <QString>
+
+class QDialog;
+
+namespace corvelo {
+
+// A clickable picture, optionally with a caption below it. The picture is a
+// resource path such as ":/pictures/save.svg"; it is drawn at size, lighter
+// while the mouse is over it and shifted while pressed. Focusable only by
+// code (an Enter chain may end on it), not by clicking.
+class PictureButton : public QAbstractButton {
+    Q_OBJECT
+  public:
+    PictureButton(const QString& name, const QString& picture, QSize size,
+                  const QString& caption = {}, QWidget* parent = nullptr);
+    void SetPicture(const QString& picture);
+    QSize sizeHint() const override;
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+    void enterEvent(QEnterEvent* event) override;
+    void leaveEvent(QEvent* event) override;
+
+  private:
+    QString picture_;
+    QSize size_;
+    bool hover_ = false;
+};
+
+// A text link: underlined, turns orange (#FFA500) while the mouse button is
+// down on it and dark blue (#00008B) once released; emits clicked on
+// release. Pictures beside it can be tied to it (they press the link too).
+class LinkLabel : public QLabel {
+    Q_OBJECT
+  public:
+    LinkLabel(const QString& name, const QString& text, QWidget* parent = nullptr);
+    // Makes a press on partner colour this link and a release click it.
+    void Tie(QWidget* partner);
+    // The colour the link text has now.
+    QColor Colour() const { return colour_; }
+
+  signals:
+    void clicked();
+
+  protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    void SetColour(const QColor& colour);
+    QColor colour_;
+};
+
+inline constexpr const char* kLinkPressed = "#FFA500";
+inline constexpr const char* kLinkReleased = "#00008B";
+
+// A label with its object name and text, in one call.
+QLabel* MakeLabel(const QString& name, const QString& text, QWidget* parent);
+// A hidden label (lblMemory, lblPosizione, lblFile ...).
+QLabel* MakeHiddenLabel(const QString& name, QWidget* parent);
+
+// Gives a modal dialog its fixed client size and centres it over its parent.
+void MakeFixedDialog(QDialog* dialog, QSize clientSize);
+
+// The colours and fonts the screens share.
+namespace look {
+inline constexpr const char* kHeaderColour = "#1F4E8C";  // title bands, headings
+inline constexpr const char* kPanelColour = "#EEF2F8";   // panels behind boxes
+inline constexpr const char* kStatusColour = "#DDE5F0";  // status line background
+QFont Base();                                            // Verdana 9
+QFont Heading();                                         // Verdana 12 bold
+QFont Fixed();                                           // Courier New 12 (list lines)
+}  // namespace look
+
+// A status line panInfo for the bottom of a screen, with its idle text.
+QLabel* MakeStatusLine(const QString& idleText, QWidget* parent);
+
+}  // namespace corvelo

@@ -1,0 +1,90 @@
+// Services for screen tests: a fixed date, a temporary data folder, and a
+// record of every message, shell open, dialog and print job. Questions are
+// answered from queues filled by the test before it presses a button.
+#pragma once
+
+#include <QDate>
+#include <QDateTime>
+#include <QString>
+#include <QStringList>
+#include <QTemporaryDir>
+#include <deque>
+#include <optional>
+#include <vector>
+
+#include "gui/app/services.h"
+
+namespace corvelo::test {
+
+struct ShownMessage {
+    MessageKind kind;
+    QString text;
+    bool operator==(const ShownMessage&) const = default;
+};
+
+// One output a screen asked for: a printing or a preview; painted tells
+// whether the job was run (see paintJobs).
+struct PrintJobRecord {
+    enum class Kind { Print, Preview } kind;
+    QString title;
+    bool painted = false;
+};
+
+class FakeServices : public Services {
+  public:
+    // Uses a fresh temporary folder as the data folder.
+    FakeServices();
+    // Uses folder as the data folder (the caller owns it).
+    explicit FakeServices(QString folder);
+
+    QString DataFolder() const override { return folder_; }
+    QDate Today() const override { return today; }
+    QDateTime Now() const override { return QDateTime(today, time); }
+    bool ShowMessage(MessageKind kind, const QString& text) override;
+    std::optional<QString> InputBox(const QString& title, const QString& prompt,
+                                    const QString& proposed) override;
+    void ShellOpen(const QString& command) override { shellOpens.push_back(command); }
+    QString OpenFileName(const QString& title, const QString& filter) override;
+    bool PrintDialog(QPrinter& printer) override;
+    void Print(QPrinter& printer, const PaintJob& job) override;
+    void Preview(QPrinter& printer, const QString& title, const PaintJob& job) override;
+
+    // The clock: fixed at 15/03/2024 10:30 unless a test sets it.
+    QDate today{2024, 3, 15};
+    QTime time{10, 30};
+
+    // Everything shown, in order.
+    std::vector<ShownMessage> messages;
+    QStringList shellOpens;
+    std::vector<PrintJobRecord> printJobs;
+    struct InputRequest {
+        QString title, prompt, proposed;
+    };
+    std::vector<InputRequest> inputRequests;
+    QStringList fileDialogTitles;
+    int printDialogs = 0;
+
+    // Answers, taken from the front; when a queue is empty a confirmation is
+    // answered "Sì", an input box is cancelled, a file dialog is cancelled and
+    // the print dialog is confirmed.
+    std::deque<bool> answerNo;
+    std::deque<std::optional<QString>> inputAnswers;
+    std::deque<QString> fileAnswers;
+    bool printDialogAccepts = true;
+    // When set, print and preview jobs really paint into a PDF in the data
+    // folder, so a test can see that painting works and count pages.
+    bool paintJobs = false;
+
+    // Texts of the messages shown, in order; and the last one (empty if none).
+    QStringList MessageTexts() const;
+    QString LastMessage() const;
+    void Clear();
+
+  private:
+    bool RunJob(QPrinter& printer, const PaintJob& job);
+
+    std::optional<QTemporaryDir> tempDir_;
+    QString folder_;
+};
+
+}  // namespace corvelo::test
