@@ -7,10 +7,9 @@ namespace {
 
 // Code points of the bytes 0x80..0x9F; the undefined five keep their own value.
 constexpr std::array<char32_t, 32> kHigh = {
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
-    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
-    0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
-    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
 
 char32_t ByteToCodePoint(unsigned char b) {
     if (b >= 0x80 && b <= 0x9F) return kHigh[b - 0x80];
@@ -83,6 +82,11 @@ std::string Utf8ToCp1252(std::string_view utf8) {
 std::string Cp1252ToUtf8(std::string_view bytes) {
     std::string out;
     out.reserve(bytes.size() + bytes.size() / 4);
+    AppendCp1252AsUtf8(bytes, out);
+    return out;
+}
+
+void AppendCp1252AsUtf8(std::string_view bytes, std::string& out) {
     for (char c : bytes) {
         const auto b = static_cast<unsigned char>(c);
         if (b < 0x80) {
@@ -91,7 +95,6 @@ std::string Cp1252ToUtf8(std::string_view bytes) {
             AppendUtf8(out, ByteToCodePoint(b));
         }
     }
-    return out;
 }
 
 std::u32string Utf8ToCodePoints(std::string_view utf8) {

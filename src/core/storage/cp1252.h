@@ -17,6 +17,10 @@ std::string Utf8ToCp1252(std::string_view utf8);
 // leaves undefined (81 8D 8F 90 9D) map to the C1 controls of the same value.
 std::string Cp1252ToUtf8(std::string_view bytes);
 
+// Appends the UTF-8 text of Windows-1252 bytes to `out` (no temporary string:
+// record decoding calls it for every field).
+void AppendCp1252AsUtf8(std::string_view bytes, std::string& out);
+
 // Returns the Windows-1252 byte of one code point, or '?' when there is none.
 char CodePointToCp1252(char32_t cp);
 

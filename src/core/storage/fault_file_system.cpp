@@ -1,0 +1,81 @@
+#include "core/storage/fault_file_system.h"
+
+#include <algorithm>
+#include <system_error>
+
+namespace corvelo {
+namespace {
+
+class FaultFile : public File {
+  public:
+    FaultFile(FaultFileSystem& owner, std::unique_ptr<File> base)
+        : owner_(owner), base_(std::move(base)) {}
+
+    Result<std::uint64_t> Size() override {
+        if (owner_.ShouldFail(IoOp::kSize)) return {Status::Error(IoOp::kSize, "injected"), 0};
+        return base_->Size();
+    }
+    Status Seek(std::uint64_t offset) override {
+        if (owner_.ShouldFail(IoOp::kSeek)) return Status::Error(IoOp::kSeek, "injected");
+        return base_->Seek(offset);
+    }
+    Result<std::size_t> Read(char* buffer, std::size_t n) override {
+        if (owner_.ShouldFail(IoOp::kRead)) return {Status::Error(IoOp::kRead, "injected"), 0};
+        if (owner_.ShortReadLimit() != 0) n = std::min(n, owner_.ShortReadLimit());
+        return base_->Read(buffer, n);
+    }
+    Status Write(const char* data, std::size_t n) override {
+        if (owner_.ShouldFail(IoOp::kWrite)) return Status::Error(IoOp::kWrite, "injected");
+        return base_->Write(data, n);
+    }
+    Status Flush() override {
+        if (owner_.ShouldFail(IoOp::kFlush)) return Status::Error(IoOp::kFlush, "injected");
+        return base_->Flush();
+    }
+    Status Close() override {
+        // The real file is closed either way, so a failing close leaks nothing.
+        Status real = base_->Close();
+        if (owner_.ShouldFail(IoOp::kClose)) return Status::Error(IoOp::kClose, "injected");
+        return real;
+    }
+
+  private:
+    FaultFileSystem& owner_;
+    std::unique_ptr<File> base_;
+};
+
+}  // namespace
+
+void FaultFileSystem::Heal() {
+    fail_after_.clear();
+    once_.clear();
+    calls_.clear();
+    short_read_ = 0;
+}
+
+int FaultFileSystem::Calls(IoOp op) const {
+    auto it = calls_.find(op);
+    return it == calls_.end() ? 0 : it->second;
+}
+
+bool FaultFileSystem::ShouldFail(IoOp op) {
+    const int n = ++calls_[op];
+    auto it = fail_after_.find(op);
+    if (it == fail_after_.end()) return false;
+    if (once_[op]) return n == it->second + 1;
+    return n > it->second;
+}
+
+Status FaultFileSystem::OpenOrCreate(const std::filesystem::path& path,
+                                     std::unique_ptr<File>* file) {
+    std::error_code ec;
+    const bool missing = !std::filesystem::exists(path, ec) && !ec;
+    if (ShouldFail(IoOp::kOpen)) return Status::Error(IoOp::kOpen, "injected");
+    if (missing && ShouldFail(IoOp::kCreate)) return Status::Error(IoOp::kCreate, "injected");
+    std::unique_ptr<File> base;
+    if (Status s = base_.OpenOrCreate(path, &base); !s.ok()) return s;
+    *file = std::make_unique<FaultFile>(*this, std::move(base));
+    return Status::Ok();
+}
+
+}  // namespace corvelo

@@ -1,0 +1,50 @@
+#include "core/storage/fixed_text.h"
+
+#include <algorithm>
+#include <cstring>
+
+#include "core/storage/cp1252.h"
+#include "core/storage/text.h"
+
+namespace corvelo {
+namespace {
+
+bool IsAscii(std::string_view s) {
+    for (char c : s) {
+        if (static_cast<unsigned char>(c) >= 0x80) return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+void StoreFixedText(std::string_view text, std::size_t capacity, char* field) {
+    const std::string_view trimmed = TrimView(text);
+    std::string converted;
+    std::string_view bytes = trimmed;
+    if (!IsAscii(trimmed)) {
+        converted = Utf8ToCp1252(trimmed);
+        bytes = converted;
+    }
+    // The cut may end inside a run of blanks; those never reach the file.
+    bytes = TrimView(bytes.substr(0, std::min(bytes.size(), capacity)));
+    field[0] = static_cast<char>(bytes.size());
+    std::memcpy(field + 1, bytes.data(), bytes.size());
+    std::memset(field + 1 + bytes.size(), 0, capacity - bytes.size());
+}
+
+void ReadFixedTextInto(const char* field, std::size_t capacity, std::string& out) {
+    const std::size_t length =
+        std::min<std::size_t>(static_cast<unsigned char>(field[0]), capacity);
+    // Windows-1252 bytes up to the blank are the same characters as in UTF-8,
+    // so trimming the bytes trims the text.
+    const std::string_view bytes = TrimView(std::string_view(field + 1, length));
+    if (IsAscii(bytes)) {
+        out.assign(bytes.data(), bytes.size());
+    } else {
+        out.clear();
+        AppendCp1252AsUtf8(bytes, out);
+    }
+}
+
+}  // namespace corvelo

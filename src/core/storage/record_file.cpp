@@ -1,0 +1,87 @@
+#include "core/storage/record_file.h"
+
+#include <algorithm>
+
+namespace corvelo {
+
+RecordFile::~RecordFile() {
+    if (file_) file_->Close();
+}
+
+Status RecordFile::OpenOrCreate(const std::filesystem::path& path, std::size_t record_size,
+                                FileSystem& fs) {
+    if (file_) return Status::Error(IoOp::kOpen, "already open");
+    if (record_size == 0) return Status::Error(IoOp::kOpen, "record size 0");
+    std::unique_ptr<File> file;
+    if (Status s = fs.OpenOrCreate(path, &file); !s.ok()) return s;
+    Result<std::uint64_t> size = file->Size();
+    if (!size.ok()) {
+        file->Close();
+        return size.status;
+    }
+    file_ = std::move(file);
+    record_size_ = record_size;
+    length_ = size.value;
+    position_ = 0;
+    file_at_position_ = true;
+    return Status::Ok();
+}
+
+Status RecordFile::SeekFile(std::size_t index) {
+    Status s = file_->Seek(static_cast<std::uint64_t>(index) * record_size_);
+    file_at_position_ = s.ok() && index == position_;
+    return s;
+}
+
+Status RecordFile::SeekRecord(std::size_t index) {
+    if (!file_) return Status::Error(IoOp::kSeek, "not open");
+    if (index > RecordCount()) return Status::Error(IoOp::kSeek, "past the append position");
+    if (Status s = file_->Seek(static_cast<std::uint64_t>(index) * record_size_); !s.ok()) {
+        file_at_position_ = false;
+        return s;
+    }
+    position_ = index;
+    file_at_position_ = true;
+    return Status::Ok();
+}
+
+Status RecordFile::ReadRecord(std::string& buffer) {
+    if (!file_) return Status::Error(IoOp::kRead, "not open");
+    if (AtEnd()) return Status::Error(IoOp::kRead, "no record at this position");
+    if (!file_at_position_) {
+        if (Status s = SeekFile(position_); !s.ok()) return s;
+    }
+    buffer.resize(record_size_);
+    Result<std::size_t> got = file_->Read(buffer.data(), record_size_);
+    if (!got.ok() || got.value != record_size_) {
+        file_at_position_ = false;
+        return got.ok() ? Status::Error(IoOp::kRead, "short record") : got.status;
+    }
+    ++position_;
+    return Status::Ok();
+}
+
+Status RecordFile::WriteRecord(std::string_view record) {
+    if (!file_) return Status::Error(IoOp::kWrite, "not open");
+    if (record.size() != record_size_) return Status::Error(IoOp::kWrite, "wrong record size");
+    if (position_ > RecordCount()) return Status::Error(IoOp::kWrite, "past the append position");
+    if (!file_at_position_) {
+        if (Status s = SeekFile(position_); !s.ok()) return s;
+    }
+    if (Status s = file_->Write(record.data(), record.size()); !s.ok()) {
+        file_at_position_ = false;
+        return s;
+    }
+    const std::uint64_t end = static_cast<std::uint64_t>(position_ + 1) * record_size_;
+    length_ = std::max(length_, end);
+    ++position_;
+    return file_->Flush();
+}
+
+Status RecordFile::CloseRecordFile() {
+    if (!file_) return Status::Error(IoOp::kClose, "not open");
+    std::unique_ptr<File> file = std::move(file_);
+    return file->Close();
+}
+
+}  // namespace corvelo
