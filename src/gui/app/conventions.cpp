@@ -181,13 +181,9 @@ bool ScreenKit::eventFilter(QObject* watched, QEvent* event) {
     switch (event->type()) {
         case QEvent::KeyPress:
             return HandleKey(widget, static_cast<QKeyEvent*>(event));
-        case QEvent::FocusIn: {
-            const auto reason = static_cast<QFocusEvent*>(event)->reason();
-            if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) {
-                Entered(widget);
-            }
+        case QEvent::FocusIn:
+            Entered(widget);
             break;
-        }
         case QEvent::FocusOut: {
             // A message box or a drop-down list taking the focus for a while
             // is not leaving the box.

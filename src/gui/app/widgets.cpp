@@ -130,6 +130,39 @@ bool LinkLabel::eventFilter(QObject* watched, QEvent* event) {
 
 // ---------------------------------------------------------------------------
 
+namespace {
+class ClickFilter : public QObject {
+  public:
+    ClickFilter(QWidget* widget, std::function<void()> action)
+        : QObject(widget), action_(std::move(action)) {}
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        // Taking the press makes the release come here too.
+        if (event->type() == QEvent::MouseButtonPress) {
+            return static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton;
+        }
+        if (event->type() != QEvent::MouseButtonRelease) return false;
+        auto* mouse = static_cast<QMouseEvent*>(event);
+        auto* widget = static_cast<QWidget*>(watched);
+        if (mouse->button() == Qt::LeftButton &&
+            widget->rect().contains(mouse->position().toPoint())) {
+            action_();
+            return true;
+        }
+        return false;
+    }
+
+  private:
+    std::function<void()> action_;
+};
+}  // namespace
+
+void OnClick(QWidget* widget, std::function<void()> action) {
+    widget->installEventFilter(new ClickFilter(widget, std::move(action)));
+    widget->setCursor(Qt::PointingHandCursor);
+}
+
 QLabel* MakeLabel(const QString& name, const QString& text, QWidget* parent) {
     auto* label = new QLabel(text, parent);
     label->setObjectName(name);

@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QPointer>
 #include <QString>
+#include <functional>
 
 class QDialog;
 
@@ -62,6 +63,10 @@ class LinkLabel : public QLabel {
 
 inline constexpr const char* kLinkPressed = "#FFA500";
 inline constexpr const char* kLinkReleased = "#00008B";
+
+// Runs action when the left mouse button is released over widget (labels
+// and pictures that act as buttons).
+void OnClick(QWidget* widget, std::function<void()> action);
 
 // A label with its object name and text, in one call.
 QLabel* MakeLabel(const QString& name, const QString& text, QWidget* parent);

@@ -1,0 +1,157 @@
+#include "gui/app/shell.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QLockFile>
+#include <QScreen>
+#include <QStyleFactory>
+#include <QTranslator>
+
+#include "gui/app/Avvio.h"
+#include "gui/app/Password.h"
+#include "gui/app/services.h"
+#include "gui/app/widgets.h"
+
+// Outside any namespace, as the resource system requires.
+static void LoadPictures() {
+    Q_INIT_RESOURCE(resources);
+}
+
+namespace corvelo {
+
+namespace {
+void CentreOnScreen(QWidget* w) {
+    const QRect area = w->screen() ? w->screen()->availableGeometry() : QRect();
+    if (area.isValid()) w->move(area.center() - QPoint(w->width() / 2, w->height() / 2));
+}
+}  // namespace
+
+void ShowMaximised(QWidget* screen) {
+    if (const QScreen* display = screen->screen()) {
+        screen->setGeometry(display->availableGeometry());
+    }
+    screen->showMaximized();
+    screen->raise();
+    screen->activateWindow();
+}
+
+AppShell::AppShell(Services& services) : services_(services) {
+    // Created in this order; the password screen is the main window.
+    password_ = new TfrmPassword(services_, *this);
+    avvio_ = new TfrmAvvio(services_, *this);
+    cambia_ = new TfrmCambiaPassword(services_, *this);
+    for (QWidget* w : {static_cast<QWidget*>(password_), static_cast<QWidget*>(avvio_),
+                       static_cast<QWidget*>(cambia_)}) {
+        w->setAttribute(Qt::WA_DeleteOnClose, false);
+    }
+}
+
+AppShell::~AppShell() {
+    delete cambia_;
+    delete avvio_;
+    delete password_;
+}
+
+void AppShell::SetWorkArea(WorkArea area, QWidget* screen) {
+    areas_[static_cast<int>(area)] = screen;
+}
+
+QWidget* AppShell::WorkAreaScreen(WorkArea area) const {
+    return areas_[static_cast<int>(area)];
+}
+
+bool AppShell::Start() {
+    const bool created = CreateStartFiles(services_);
+    CentreOnScreen(password_);
+    password_->show();
+    password_->activateWindow();
+    return created;
+}
+
+void AppShell::ShowStartMenu() {
+    ShowMaximised(avvio_);
+    password_->hide();
+}
+
+void AppShell::EnterWorkArea(WorkArea area) {
+    QWidget* screen = WorkAreaScreen(area);
+    if (!screen) {
+        emit WorkAreaMissing(area);
+        return;
+    }
+    ShowMaximised(screen);
+    avvio_->hide();
+}
+
+void AppShell::ReturnToStartMenu(QWidget* from) {
+    ShowMaximised(avvio_);
+    if (from) from->hide();
+}
+
+void AppShell::ShowPasswordChange() {
+    CentreOnScreen(cambia_);
+    cambia_->show();
+    cambia_->activateWindow();
+    password_->hide();
+}
+
+void AppShell::ReturnToPassword() {
+    cambia_->hide();
+    CentreOnScreen(password_);
+    password_->ShowAgain();
+}
+
+void AppShell::Quit() {
+    // Hidden screens must not outlive the end of the application.
+    QCoreApplication::exit(0);
+}
+
+bool CreateStartFiles(Services& services) {
+    bool ok = true;
+    for (const char* name : {"Clienti.pro", "Magazzino.pro"}) {
+        QFile file(services.DataPath(QLatin1String(name)));
+        // ReadWrite creates a missing file and never truncates an existing one.
+        if (!file.open(QIODevice::ReadWrite)) ok = false;
+    }
+    return ok;
+}
+
+// ---------------------------------------------------------------------------
+
+QString SingleCopyLock::FileName() {
+    return QStringLiteral("Corvelo.lock");
+}
+
+SingleCopyLock::SingleCopyLock(const QString& folder)
+    : lock_(std::make_unique<QLockFile>(QDir(folder).filePath(FileName()))) {
+    // Never treat a lock as stale because of its age: a long session is
+    // still running. Only a lock whose process is gone is taken over.
+    lock_->setStaleLockTime(0);
+    if (lock_->tryLock(0)) {
+        result_ = Result::Acquired;
+    } else if (lock_->error() == QLockFile::LockFailedError) {
+        result_ = Result::OtherCopyRunning;
+    } else {
+        result_ = Result::Unavailable;
+    }
+}
+
+SingleCopyLock::~SingleCopyLock() = default;
+
+void SetUpApplication() {
+    LoadPictures();
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    QApplication::setFont(look::Base());
+    QApplication::setQuitOnLastWindowClosed(false);
+    QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy));
+    static QTranslator qtTexts;
+    if (qtTexts.load(QLocale(QLocale::Italian, QLocale::Italy), QStringLiteral("qtbase"),
+                     QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        QCoreApplication::installTranslator(&qtTexts);
+    }
+}
+
+}  // namespace corvelo

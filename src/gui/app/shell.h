@@ -1,0 +1,103 @@
+// The running application: its long-lived screens, the navigation between
+// the start menu and the work areas, and how it ends.
+//
+// Work areas are created once at start-up (in main) and registered here:
+//   shell.SetWorkArea(WorkArea::Anagrafica, new TfrmAnagrafica(services, shell));
+// The start menu then shows them maximised; a work area that is left calls
+// shell.ReturnToStartMenu(this) (typically from its closeEvent and its exit
+// button), which hides it and shows the start menu again.
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+#include <QString>
+#include <memory>
+
+class QLockFile;
+class QWidget;
+
+namespace corvelo {
+
+class Services;
+class TfrmPassword;
+class TfrmAvvio;
+class TfrmCambiaPassword;
+
+enum class WorkArea { Ricevute, Anagrafica, Magazzino };
+
+class AppShell : public QObject {
+    Q_OBJECT
+  public:
+    explicit AppShell(Services& services);
+    ~AppShell() override;
+
+    Services& services() { return services_; }
+    TfrmPassword* Password() const { return password_; }
+    TfrmAvvio* Avvio() const { return avvio_; }
+    TfrmCambiaPassword* CambiaPassword() const { return cambia_; }
+
+    // Registers the screen of a work area (the shell does not own it; give
+    // it a parent or keep it alive for the whole run).
+    void SetWorkArea(WorkArea area, QWidget* screen);
+    QWidget* WorkAreaScreen(WorkArea area) const;
+
+    // Creates the data files every start creates, then shows the password
+    // screen. Returns false when a data file could not be created (the
+    // access message has been shown; the application still starts).
+    bool Start();
+
+    // Navigation.
+    void ShowStartMenu();  // from the password screen
+    void EnterWorkArea(WorkArea area);
+    void ReturnToStartMenu(QWidget* from);
+    void ShowPasswordChange();  // from the password screen
+    void ReturnToPassword();    // from the change-password screen
+    // Ends the application.
+    void Quit();
+
+  signals:
+    // Emitted when the start menu was asked for an area that has no screen.
+    void WorkAreaMissing(WorkArea area);
+
+  private:
+    Services& services_;
+    TfrmPassword* password_ = nullptr;
+    TfrmAvvio* avvio_ = nullptr;
+    TfrmCambiaPassword* cambia_ = nullptr;
+    QPointer<QWidget> areas_[3];
+};
+
+// Shows a work-area screen maximised (sized to the screen first, for window
+// managers that ignore the maximised state).
+void ShowMaximised(QWidget* screen);
+
+// The data files created empty at start when they are missing.
+bool CreateStartFiles(Services& services);
+
+// Holds the data folder for this copy of the application while it runs.
+class SingleCopyLock {
+  public:
+    enum class Result { Acquired, OtherCopyRunning, Unavailable };
+    // Tries to take the lock of folder. A lock left by a copy that no longer
+    // runs is taken over. Unavailable: the folder does not allow a lock file
+    // (the copy runs unguarded; file access reports its own failures).
+    explicit SingleCopyLock(const QString& folder);
+    ~SingleCopyLock();
+    Result result() const { return result_; }
+
+    static QString FileName();
+
+  private:
+    std::unique_ptr<QLockFile> lock_;
+    Result result_;
+};
+
+inline const QString kOtherCopyMessage = QStringLiteral(
+    "Attenzione: Corvelo è già in esecuzione su questa cartella di lavoro.\r\n\r\n"
+    "Chiudere la copia aperta prima di avviarne un'altra.");
+
+// Application-wide look and conventions: style, fonts, Italian Qt texts,
+// decimal comma and dd/mm/yyyy dates.
+void SetUpApplication();
+
+}  // namespace corvelo
