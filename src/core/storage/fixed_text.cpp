@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "core/storage/cp1252.h"
+#include "core/storage/fixed_text_inline.h"
 #include "core/storage/text.h"
 
 namespace corvelo {
@@ -34,17 +35,7 @@ void StoreFixedText(std::string_view text, std::size_t capacity, char* field) {
 }
 
 void ReadFixedTextInto(const char* field, std::size_t capacity, std::string& out) {
-    const std::size_t length =
-        std::min<std::size_t>(static_cast<unsigned char>(field[0]), capacity);
-    // Windows-1252 bytes up to the blank are the same characters as in UTF-8,
-    // so trimming the bytes trims the text.
-    const std::string_view bytes = TrimView(std::string_view(field + 1, length));
-    if (IsAscii(bytes)) {
-        out.assign(bytes.data(), bytes.size());
-    } else {
-        out.clear();
-        AppendCp1252AsUtf8(bytes, out);
-    }
+    ReadFixedTextInline(field, capacity, out);
 }
 
 }  // namespace corvelo

@@ -1,6 +1,7 @@
 #include "core/storage/record_table.h"
 
 #include "core/storage/fixed_text.h"
+#include "core/storage/fixed_text_inline.h"
 
 namespace corvelo {
 
@@ -19,7 +20,7 @@ void EncodeFields(std::span<const FieldSpec> table, const std::string* values, c
 
 void DecodeFields(std::span<const FieldSpec> table, const char* record, std::string* values) {
     for (std::size_t i = 0; i < table.size(); ++i) {
-        ReadFixedTextInto(record + table[i].offset, table[i].capacity, values[i]);
+        ReadFixedTextInline(record + table[i].offset, table[i].capacity, values[i]);
     }
 }
 
