@@ -120,6 +120,21 @@ TEST(BrowseCard, ReadFailureKeepsTheEditorAsItWas) {
     EXPECT_EQ(CardMessageText(out.message), kMsgAccessoArchivio);
 }
 
+// A close that fails after the record was read still shows it: the editor
+// shows and moves, then reports the failure.
+TEST(BrowseCard, CloseFailureAfterReadingShowsTheRecordAndReports) {
+    TempFolder dir;
+    const auto path = dir / "2024.ric";
+    WriteBytes(path, Records(2, kSize));
+    FaultFileSystem fs;
+    fs.FailOnce(IoOp::kClose);
+    const CardOutcome out = BrowseCard(CardMove::kLast, path, kSize, "1", fs);
+    ASSERT_TRUE(out.record.has_value());
+    EXPECT_EQ(*out.record, std::string(kSize, 'b'));
+    EXPECT_EQ(out.position, "2");
+    EXPECT_EQ(out.message, CardMessage::kAccessoArchivio);
+}
+
 TEST(SaveCard, NewCardAppendsOnceThenOverwrites) {
     TempFolder dir;
     const auto path = dir / "Magazzino.pro";
