@@ -48,7 +48,7 @@ struct TArticolo : RecordBase<TArticolo, 32> {
         Cartella,
         CartellaDesc,
     };
-    static constexpr std::array<FieldSpec, 32> kFields = {{
+    static constexpr std::array<RecordField, 32> kFields = {{
         {"Codice", 0, 30},           {"Tipologia", 31, 250},
         {"Marca", 282, 250},         {"Modello", 533, 250},
         {"Accessori", 784, 250},     {"Descrizione", 1035, 250},

@@ -67,7 +67,7 @@ struct TCliente : RecordBase<TCliente, 51> {
         Desc02,
         Desc03,
     };
-    static constexpr std::array<FieldSpec, 51> kFields = {{
+    static constexpr std::array<RecordField, 51> kFields = {{
         {"Cognome", 0, 50},       {"Nome", 51, 50},
         {"CodFisc", 102, 16},     {"Sesso", 119, 1},
         {"DataNasc", 121, 10},    {"ComuneNasc", 132, 50},

@@ -15,7 +15,7 @@ namespace corvelo {
 
 // One FixedText field of a record: `capacity` characters after a length byte
 // at byte `offset` of the record.
-struct FieldSpec {
+struct RecordField {
     std::string_view name;
     std::uint16_t offset;
     std::uint8_t capacity;
@@ -25,9 +25,9 @@ struct FieldSpec {
 // True when the fields follow each other without gaps, starting at 0, and end
 // exactly at `record_size`. Used in static_asserts beside every table.
 template <std::size_t N>
-constexpr bool FieldsFillRecord(const std::array<FieldSpec, N>& table, std::size_t record_size) {
+constexpr bool FieldsFillRecord(const std::array<RecordField, N>& table, std::size_t record_size) {
     std::size_t next = 0;
-    for (const FieldSpec& f : table) {
+    for (const RecordField& f : table) {
         if (f.offset != next || f.capacity == 0) return false;
         next += f.Bytes();
     }
@@ -35,14 +35,14 @@ constexpr bool FieldsFillRecord(const std::array<FieldSpec, N>& table, std::size
 }
 
 // Returns the index of the field called `name` in `table`, if any.
-std::optional<std::size_t> FindField(std::span<const FieldSpec> table, std::string_view name);
+std::optional<std::size_t> FindField(std::span<const RecordField> table, std::string_view name);
 
 // Writes every value into its field of `record` (table's record size bytes),
 // each trimmed, converted and cut as FixedText stores it.
-void EncodeFields(std::span<const FieldSpec> table, const std::string* values, char* record);
+void EncodeFields(std::span<const RecordField> table, const std::string* values, char* record);
 
 // Reads every field of `record` into `values`, reusing their storage.
-void DecodeFields(std::span<const FieldSpec> table, const char* record, std::string* values);
+void DecodeFields(std::span<const RecordField> table, const char* record, std::string* values);
 
 // The value of a record: one trimmed UTF-8 text per field, in table order.
 // Derived records add the field enum (so r[TRicevuta::Cliente] reads well),

@@ -107,7 +107,7 @@ struct TRicevuta : RecordBase<TRicevuta, 87> {
         Totale,
         Saldata,
     };
-    static constexpr std::array<FieldSpec, 87> kFields = {{
+    static constexpr std::array<RecordField, 87> kFields = {{
         {"NumRic", 0, 30},
         {"Data", 31, 20},
         {"Ditta", 52, 50},

@@ -1,5 +1,5 @@
 // The byte layout of the three record types, checked against field offsets
-// and capacities written down here as the file format documents them, never
+// and capacities written down here as the file format lays them out, never
 // taken from the code's own table.
 #include <gtest/gtest.h>
 
