@@ -110,11 +110,12 @@ ScreenKit& ScreenKit::Boxes(std::span<const BoxRule> rules) {
             edit->setMaxLength(rule.maxLength);
         }
         if (IsAmount(rule.kind) && edit) edit->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        if (edit && (rule.kind == BoxKind::Upper || rule.kind == BoxKind::Trimmed ||
-                     rule.kind == BoxKind::Province)) {
-            connect(
-                edit, &QLineEdit::textEdited, this, [this, box] { Typed(box); },
-                Qt::UniqueConnection);
+        if (edit &&
+            (rule.kind == BoxKind::Upper || rule.kind == BoxKind::Trimmed ||
+             rule.kind == BoxKind::Province) &&
+            !edit->property("corveloTyped").toBool()) {
+            edit->setProperty("corveloTyped", true);
+            connect(edit, &QLineEdit::textEdited, this, [this, box] { Typed(box); });
         }
     }
     return *this;
@@ -194,11 +195,9 @@ bool ScreenKit::eventFilter(QObject* watched, QEvent* event) {
             break;
         }
         case QEvent::Enter:
-            if (hints_.contains(name)) {
-                SetHint(hints_.value(name));
-            } else if (widget == screen_ || IsBackground(widget)) {
-                SetHint({});
-            }
+            // Only buttons set a hint on entering; the background clears it
+            // when the mouse moves over it (mouse tracking).
+            if (hints_.contains(name)) SetHint(hints_.value(name));
             break;
         case QEvent::MouseMove:
             if (widget == screen_ || IsBackground(widget)) SetHint({});

@@ -2,7 +2,6 @@
 
 #include <QApplication>
 #include <QDir>
-#include <QFile>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QLockFile>
@@ -10,6 +9,10 @@
 #include <QStyleFactory>
 #include <QTranslator>
 
+#include "core/storage/articolo.h"
+#include "core/storage/cliente.h"
+#include "core/storage/messages.h"
+#include "core/storage/record_file.h"
 #include "gui/app/Avvio.h"
 #include "gui/app/Password.h"
 #include "gui/app/services.h"
@@ -105,18 +108,30 @@ void AppShell::ReturnToPassword() {
 }
 
 void AppShell::Quit() {
-    // Hidden screens must not outlive the end of the application.
+    emit Ending();
     QCoreApplication::exit(0);
 }
 
 bool CreateStartFiles(Services& services) {
-    bool ok = true;
-    for (const char* name : {"Clienti.pro", "Magazzino.pro"}) {
-        QFile file(services.DataPath(QLatin1String(name)));
-        // ReadWrite creates a missing file and never truncates an existing one.
-        if (!file.open(QIODevice::ReadWrite)) ok = false;
+    struct StartFile {
+        const char* name;
+        std::size_t recordSize;
+    };
+    static constexpr StartFile kFiles[] = {{"Clienti.pro", TCliente::kSize},
+                                           {"Magazzino.pro", TArticolo::kSize}};
+    for (const StartFile& entry : kFiles) {
+        RecordFile file;
+        const std::filesystem::path path =
+            services.DataPath(QLatin1String(entry.name)).toStdU16String();
+        Status status = file.OpenOrCreate(path, entry.recordSize);
+        if (status.ok()) status = file.CloseRecordFile();
+        if (!status.ok()) {
+            services.Warning(QString::fromUtf8(kMsgAccessoArchivio.data(),
+                                               static_cast<qsizetype>(kMsgAccessoArchivio.size())));
+            return false;
+        }
     }
-    return ok;
+    return true;
 }
 
 // ---------------------------------------------------------------------------

@@ -58,6 +58,8 @@ class AppShell : public QObject {
   signals:
     // Emitted when the start menu was asked for an area that has no screen.
     void WorkAreaMissing(WorkArea area);
+    // Emitted when the application is about to end.
+    void Ending();
 
   private:
     Services& services_;
