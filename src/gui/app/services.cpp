@@ -78,10 +78,13 @@ bool DesktopServices::ShowMessage(MessageKind kind, const QString& text) {
             box.setDefaultButton(box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole));
             box.setEscapeButton(box.addButton(QStringLiteral("Annulla"), QMessageBox::RejectRole));
             break;
-        case MessageKind::Confirmation:
-            box.setDefaultButton(box.addButton(QStringLiteral("Sì"), QMessageBox::YesRole));
+        case MessageKind::Confirmation: {
+            QPushButton* yes = box.addButton(QStringLiteral("Sì"), QMessageBox::YesRole);
             no = box.addButton(QStringLiteral("No"), QMessageBox::NoRole);
-            break;
+            box.setDefaultButton(yes);
+            // Closing the box without choosing lets the action go on.
+            box.setEscapeButton(yes);
+        } break;
         case MessageKind::Plain:
             box.setDefaultButton(box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole));
             break;

@@ -108,8 +108,8 @@ void AppShell::ReturnToPassword() {
 }
 
 void AppShell::Quit() {
+    // main ends the event loop on this signal.
     emit Ending();
-    QCoreApplication::exit(0);
 }
 
 bool CreateStartFiles(Services& services) {

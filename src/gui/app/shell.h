@@ -52,7 +52,7 @@ class AppShell : public QObject {
     void ReturnToStartMenu(QWidget* from);
     void ShowPasswordChange();  // from the password screen
     void ReturnToPassword();    // from the change-password screen
-    // Ends the application.
+    // Ends the application (emits Ending, which main connects to quit).
     void Quit();
 
   signals:
