@@ -84,6 +84,16 @@ GLYPHS = {
     "cerca_web": ("teal", f'<circle cx="21" cy="21" r="11" {W}/><path {W2} d="M10 21h22M21 10c-4 6-4 16 0 22M21 10c4 6 4 16 0 22"/><path {W4} d="M30 30l8 8"/>'),
 }
 
+def cube(x, y, shade):
+    """One box of the warehouse picture, its top corner at (x, y), drawn whole."""
+    return (f'<path fill="{shade}" stroke="#1E7A4B" stroke-width="2.5" stroke-linejoin="round" '
+            f'd="M{x} {y}l22 11v26l-22 11-22-11V{y + 11}z"/>'
+            f'<path fill="none" stroke="#1E7A4B" stroke-width="2.5" stroke-linejoin="round" '
+            f'd="M{x - 22} {y + 11}l22 11 22-11M{x} {y + 22}v26"/>')
+
+
+CUBES = cube(46, 47, "#FFFFFF") + cube(82, 47, "#E4F5EC") + cube(64, 22, "#F4FBF7")
+
 AREAS = {
     "area_ricevute": ("orange",
         f'<path fill="#FFFFFF" d="M34 18h60v92l-7.5-6-7.5 6-7.5-6-7.5 6-7.5-6-7.5 6-7.5-6-7.5 6z"/>'
@@ -92,10 +102,7 @@ AREAS = {
     "area_clienti": ("teal",
         f'<circle cx="50" cy="44" r="15" fill="#FFFFFF"/><path fill="#FFFFFF" d="M22 100c0-19 12-32 28-32s28 13 28 32z"/>'
         f'<circle cx="84" cy="50" r="12" fill="#FFFFFF" fill-opacity="0.75"/><path fill="#FFFFFF" fill-opacity="0.75" d="M66 100c2-15 9-26 18-26s20 10 22 26z"/>'),
-    "area_magazzino": ("green",
-        f'<path fill="#FFFFFF" d="M24 58l22-11 22 11v26L46 95 24 84z"/><path fill="#FFFFFF" fill-opacity="0.8" d="M60 58l22-11 22 11v26L82 95 60 84z"/>'
-        f'<path fill="#FFFFFF" fill-opacity="0.9" d="M42 34l22-11 22 11v24L64 69 42 58z"/>'
-        f'<g fill="none" stroke="#1E7A4B" stroke-width="2.5" stroke-linejoin="round"><path d="M24 58l22 11 22-11M46 69v26M60 58l22 11 22-11M82 69v26M42 34l22 11 22-11M64 45v24"/></g>'),
+    "area_magazzino": ("green", CUBES),
 }
 
 CORVELO = '''<svg xmlns="http://www.w3.org/2000/svg" width="96" height="96" viewBox="0 0 96 96">

@@ -62,7 +62,7 @@ QFrame* MakeCard(const AreaEntry& entry, QWidget* parent, const std::function<vo
     card->setStyleSheet(QStringLiteral("QFrame#%1 { background: white; border: 1px solid #B8C6DB;"
                                        " border-radius: 10px; }")
                             .arg(card->objectName()));
-    card->setFixedSize(330, 340);
+    card->setFixedSize(330, 320);
 
     auto* img = new PictureButton(QStringLiteral("img") + QLatin1String(entry.suffix),
                                   QLatin1String(entry.picture), QSize(128, 128), {}, card);

@@ -203,7 +203,7 @@ TfrmCambiaPassword::TfrmCambiaPassword(Services& services, AppShell& shell, QWid
     page->addWidget(band);
     page->addLayout(body, 1);
 
-    setFixedSize(460, 290);
+    setFixedSize(460, 262);
 
     static constexpr EnterStep kEnter[] = {{"txtPasswordOld", "txtPasswordNew"},
                                            {"txtPasswordNew", "txtConferma"},
