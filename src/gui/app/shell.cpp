@@ -1,6 +1,7 @@
 #include "gui/app/shell.h"
 
 #include <QApplication>
+#include <QCloseEvent>
 #include <QDir>
 #include <QLibraryInfo>
 #include <QLocale>
@@ -31,6 +32,15 @@ void CentreOnScreen(QWidget* w) {
     if (area.isValid()) w->move(area.center() - QPoint(w->width() / 2, w->height() / 2));
 }
 }  // namespace
+
+WorkAreaWindow::WorkAreaWindow(AppShell& shell, QWidget* parent) : QWidget(parent), shell_(shell) {
+    setFont(look::Base());
+}
+
+void WorkAreaWindow::closeEvent(QCloseEvent* event) {
+    event->accept();
+    shell_.ReturnToStartMenu(this);
+}
 
 void ShowMaximised(QWidget* screen) {
     if (const QScreen* display = screen->screen()) {

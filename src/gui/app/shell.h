@@ -11,10 +11,11 @@
 #include <QObject>
 #include <QPointer>
 #include <QString>
+#include <QWidget>
 #include <memory>
 
+class QCloseEvent;
 class QLockFile;
-class QWidget;
 
 namespace corvelo {
 
@@ -67,6 +68,19 @@ class AppShell : public QObject {
     TfrmAvvio* avvio_ = nullptr;
     TfrmCambiaPassword* cambia_ = nullptr;
     QPointer<QWidget> areas_[3];
+};
+
+// Base of the work-area windows: closing one in any way (its window button,
+// or its exit picture calling close()) shows the start menu again. A screen
+// with work to do on closing overrides closeEvent and calls this one last.
+class WorkAreaWindow : public QWidget {
+    Q_OBJECT
+  public:
+    explicit WorkAreaWindow(AppShell& shell, QWidget* parent = nullptr);
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+    AppShell& shell_;
 };
 
 // Shows a work-area screen maximised (sized to the screen first, for window

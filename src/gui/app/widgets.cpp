@@ -214,15 +214,11 @@ QFont Fixed() {
 QLabel* MakeStatusLine(const QString& idleText, QWidget* parent) {
     QLabel* status = MakeLabel(QStringLiteral("panInfo"), idleText, parent);
     status->setFont(look::Base());
-    status->setMinimumHeight(26);
-    status->setContentsMargins(10, 0, 10, 0);
-    status->setAutoFillBackground(true);
-    QPalette p = status->palette();
-    p.setColor(QPalette::Window, QColor(look::kStatusColour));
-    p.setColor(QPalette::WindowText, QColor("#1A1A1A"));
-    status->setPalette(p);
-    status->setFrameShape(QFrame::StyledPanel);
-    status->setFrameShadow(QFrame::Sunken);
+    status->setFixedHeight(28);
+    status->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    status->setStyleSheet(QStringLiteral("QLabel#panInfo { background: %1; color: #1A1A1A;"
+                                         " border-top: 1px solid #B8C6DB; padding: 0 10px; }")
+                              .arg(QLatin1String(look::kStatusColour)));
     return status;
 }
 
