@@ -3,6 +3,8 @@
 #include <QDialog>
 #include <QEnterEvent>
 #include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QLineEdit>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
@@ -161,6 +163,23 @@ class ClickFilter : public QObject {
 void OnClick(QWidget* widget, std::function<void()> action) {
     widget->installEventFilter(new ClickFilter(widget, std::move(action)));
     widget->setCursor(Qt::PointingHandCursor);
+}
+
+QLineEdit* MakeBox(const QString& name, QWidget* parent) {
+    auto* box = new QLineEdit(parent);
+    box->setObjectName(name);
+    box->setFont(look::Base());
+    return box;
+}
+
+QHBoxLayout* MakePictureRow(std::span<const PictureEntry> entries, QWidget* parent, QSize size) {
+    auto* row = new QHBoxLayout;
+    row->setSpacing(6);
+    for (const PictureEntry& entry : entries) {
+        row->addWidget(new PictureButton(QLatin1String(entry.name), QLatin1String(entry.picture),
+                                         size, QString::fromUtf8(entry.caption), parent));
+    }
+    return row;
 }
 
 QLabel* MakeLabel(const QString& name, const QString& text, QWidget* parent) {

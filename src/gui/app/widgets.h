@@ -8,8 +8,11 @@
 #include <QPointer>
 #include <QString>
 #include <functional>
+#include <span>
 
 class QDialog;
+class QHBoxLayout;
+class QLineEdit;
 
 namespace corvelo {
 
@@ -67,6 +70,21 @@ inline constexpr const char* kLinkReleased = "#00008B";
 // Runs action when the left mouse button is released over widget (labels
 // and pictures that act as buttons).
 void OnClick(QWidget* widget, std::function<void()> action);
+
+// An edit box with its object name (kinds, lengths and the Enter chain
+// come from the screen's tables through AttachConventions).
+QLineEdit* MakeBox(const QString& name, QWidget* parent);
+
+// One picture button of a command bar: control name, picture resource and
+// the caption under it (may be empty).
+struct PictureEntry {
+    const char* name;
+    const char* picture;
+    const char* caption;
+};
+// Builds the picture buttons of entries, left to right, into a new row.
+QHBoxLayout* MakePictureRow(std::span<const PictureEntry> entries, QWidget* parent,
+                            QSize size = QSize(40, 40));
 
 // A label with its object name and text, in one call.
 QLabel* MakeLabel(const QString& name, const QString& text, QWidget* parent);
