@@ -1,0 +1,80 @@
+// Reading every record of an archive as raw bytes, many records per read,
+// for the scans that go through a whole year (search, unpaid list,
+// summaries, statistics, export). The scans pick the few fields they need
+// from the bytes instead of decoding whole records.
+#pragma once
+
+#include <cstddef>
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <type_traits>
+#include <vector>
+
+#include "core/storage/file_system.h"
+#include "core/storage/fixed_text.h"
+#include "core/storage/record_table.h"
+#include "core/storage/status.h"
+
+namespace corvelo {
+
+// Calls visit(const char* record, std::size_t card) for each whole record of
+// the file at `path` (created empty when missing), card the 1-based record
+// number; visit may return false to stop. A trailing partial record is not
+// a record. Returns the first failure (open, size, read, close); the
+// records visited before it stay visited.
+class ArchiveReader {
+  public:
+    static constexpr std::size_t kRecordsPerRead = 64;
+
+    template <class Visit>
+    static Status Scan(const std::filesystem::path& path, std::size_t record_size, Visit&& visit,
+                       FileSystem& fs = DefaultFileSystem()) {
+        ArchiveReader reader;
+        if (Status s = reader.Open(path, record_size, fs); !s.ok()) return s;
+        std::size_t card = 0;
+        while (true) {
+            std::size_t got = 0;
+            if (Status s = reader.Next(&got); !s.ok()) return s;
+            if (got == 0) break;
+            for (std::size_t i = 0; i < got; ++i) {
+                const char* record = reader.buffer_.data() + i * record_size;
+                ++card;
+                if constexpr (std::is_same_v<decltype(visit(record, card)), bool>) {
+                    if (!visit(record, card)) return reader.Close();
+                } else {
+                    visit(record, card);
+                }
+            }
+        }
+        return reader.Close();
+    }
+
+  private:
+    Status Open(const std::filesystem::path& path, std::size_t record_size, FileSystem& fs);
+    Status Next(std::size_t* records);
+    Status Close();
+
+    std::unique_ptr<File> file_;
+    std::vector<char> buffer_;
+    std::size_t record_size_ = 1;
+    std::size_t left_ = 0;  // whole records not read yet
+};
+
+// The trimmed Windows-1252 bytes of field `f` of a raw record.
+inline std::string_view RawField(const char* record, const RecordField& f) {
+    const char* field = record + f.offset;
+    std::size_t end = static_cast<unsigned char>(field[0]);
+    if (end > f.capacity) end = f.capacity;
+    const char* text = field + 1;
+    std::size_t begin = 0;
+    while (begin < end && static_cast<unsigned char>(text[begin]) <= ' ') ++begin;
+    while (end > begin && static_cast<unsigned char>(text[end - 1]) <= ' ') --end;
+    return std::string_view(text + begin, end - begin);
+}
+
+// Appends Windows-1252 bytes to a UTF-8 text.
+void AppendCp1252(std::string_view bytes, std::string& out);
+
+}  // namespace corvelo

@@ -1,0 +1,55 @@
+// The receipt editor's texts and how they pair with the fields of TRicevuta:
+// the box "txt" + field name shows field of that name (the two totals are
+// labels of the same names), and the check box chkSaldata shows Saldata.
+#pragma once
+
+#include <array>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "core/storage/ricevuta.h"
+
+namespace corvelo {
+
+// The texts of the editor's boxes, untrimmed as the screen holds them, one
+// per field of TRicevuta (indexed by TRicevuta::Field); the Saldata slot is
+// unused and the paid flag is the check box state `saldata`.
+struct ReceiptTexts {
+    std::array<std::string, TRicevuta::kFieldCount> box;
+    bool saldata = false;
+
+    std::string& operator[](std::size_t field) { return box[field]; }
+    const std::string& operator[](std::size_t field) const { return box[field]; }
+    std::string& Prezzo(int line) { return box[TRicevuta::Prezzo01 + line - 1]; }  // line 1..30
+    std::string& Desc(int line) { return box[TRicevuta::Desc01 + line - 1]; }
+    const std::string& Prezzo(int line) const { return box[TRicevuta::Prezzo01 + line - 1]; }
+    const std::string& Desc(int line) const { return box[TRicevuta::Desc01 + line - 1]; }
+
+    bool operator==(const ReceiptTexts&) const = default;
+};
+
+// The editor control that shows `field`: "txtNumRic", ..., "txtPrezzo30",
+// "txtTotCorrispettivi", "txtTotale", and "chkSaldata" for Saldata.
+std::string ReceiptControlName(std::size_t field);
+
+// The record a save writes: every box trimmed (cut to its capacity when the
+// record is encoded), Saldata "Sì" when the box is checked and "No" when not.
+TRicevuta ReceiptFromTexts(const ReceiptTexts& texts);
+
+// What showing `record` leaves in the editor: every box gets its trimmed
+// field text; the check box follows SaldataCheck and otherwise keeps
+// `current_saldata`.
+ReceiptTexts TextsFromReceipt(const TRicevuta& record, bool current_saldata);
+
+// The check box state that a stored paid flag calls for: checked for "Sì",
+// unchecked for "No" (both compared trimmed), nullopt (leave the box as it
+// is) for anything else.
+std::optional<bool> SaldataCheck(std::string_view stored);
+
+// The texts of a cleared receipt ("Nuovo" and opening the editor): every
+// customer, number, line and total box empty, txtAcconti "0,00", the check
+// box unchecked; the issuer boxes and txtTassa keep what `current` holds.
+ReceiptTexts ClearedReceipt(const ReceiptTexts& current);
+
+}  // namespace corvelo

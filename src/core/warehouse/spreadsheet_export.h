@@ -1,0 +1,82 @@
+// The spreadsheet file format of every export (warehouse, customers,
+// receipts): one HTML table with the Office workbook conventions, written as
+// Windows-1252 bytes without a single line break, under a ".xls" name.
+#pragma once
+
+#include <cstddef>
+#include <filesystem>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace corvelo {
+
+inline constexpr std::string_view kMsgEsportaConferma =
+    "L'esportazione dei dati in Excel pu\xC3\xB2 richiedere diversi minuti a seconda del numero "
+    "di schede presenti in archivio.\r\n\r\nSi vuole esportare i dati adesso?";
+inline constexpr std::string_view kMsgEsportaRiuscita =
+    "Le schede in archivio sono state esportate con successo.\r\n\r\nSi vuole aprire il file di "
+    "Excel?";
+inline constexpr std::string_view kMsgEsportaFallita =
+    "Attenzione: il sistema non permette di esportare i dati.\n\r\n\rAccertarsi che il file di "
+    "Excel non sia gi\xC3\xA0 aperto.";
+inline constexpr std::string_view kExportIdleInfo = "Esportazione archivio in Microsoft Excel.";
+
+// The rows of an export grid, cells as UTF-8 texts, kept in one buffer.
+// Column 0 is the row number "N.", which is shown but never exported.
+class TextGrid {
+  public:
+    static constexpr std::size_t kInitialRows = 10;
+
+    explicit TextGrid(std::size_t columns) : columns_(columns) { SetRowCount(kInitialRows); }
+
+    std::size_t ColumnCount() const { return columns_; }
+    std::size_t RowCount() const { return rows_; }
+    std::string_view Cell(std::size_t row, std::size_t column) const {
+        const std::size_t i = row * columns_ + column;
+        const std::size_t begin = i == 0 ? 0 : ends_[i - 1];
+        return std::string_view(text_).substr(begin, ends_[i] - begin);
+    }
+
+    // Drops every row and makes `rows` empty ones.
+    void SetRowCount(std::size_t rows);
+    // Drops every row (to refill them with AddRow).
+    void Clear();
+    // Appends a row; cells are added in column order with AddCell (or by
+    // appending to OpenCell() and calling CloseCell()).
+    void AddCell(std::string_view text) {
+        text_ += text;
+        CloseCell();
+    }
+    std::string& OpenCell() { return text_; }
+    void CloseCell();
+
+  private:
+    std::size_t columns_;
+    std::size_t rows_ = 0;
+    std::size_t cells_in_row_ = 0;
+    std::string text_;
+    std::vector<std::size_t> ends_;
+};
+
+// One exported column's header cell.
+struct SpreadsheetColumn {
+    std::string_view title;
+    int width;
+};
+
+// The file bytes for `grid` (columns 1.. exported under `headers`, one per
+// exported column) with worksheet `worksheet`. Cell texts are trimmed and
+// written with &, <, > and " as entities, so that a spreadsheet program reads
+// back what the cell holds; data cells carry the text number format so that
+// codes such as a partita IVA with a leading zero stay texts.
+std::string SpreadsheetBytes(std::string_view worksheet, std::span<const SpreadsheetColumn> headers,
+                             const TextGrid& grid);
+
+// Replaces the file at `path` with `bytes`: written beside it under a
+// temporary name, flushed to disk, renamed over it. On failure the old
+// file is left as it was and false is returned.
+bool WriteSpreadsheetFile(const std::filesystem::path& path, std::string_view bytes);
+
+}  // namespace corvelo
