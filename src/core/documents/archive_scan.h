@@ -51,6 +51,14 @@ class ArchiveReader {
         return reader.Close();
     }
 
+    ArchiveReader() = default;
+    ArchiveReader(const ArchiveReader&) = delete;
+    ArchiveReader& operator=(const ArchiveReader&) = delete;
+    // A scan that stopped on a failure still releases the file.
+    ~ArchiveReader() {
+        if (file_) file_->Close();
+    }
+
   private:
     Status Open(const std::filesystem::path& path, std::size_t record_size, FileSystem& fs);
     Status Next(std::size_t* records);

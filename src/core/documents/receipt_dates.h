@@ -1,0 +1,25 @@
+// Reading a receipt's date by character positions, as the summaries and
+// the statistics do: Data trimmed and followed by ten blanks, day in
+// characters 1-2, month in 4-5, year in 7-10, each piece trimmed. A date
+// written otherwise (5/3/2024) gives pieces that match no period.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "core/storage/text.h"
+
+namespace corvelo {
+
+struct DatePieces {
+    std::string month;
+    std::string year;
+};
+
+// `data` is the trimmed UTF-8 text of Data.
+DatePieces DatePiecesOf(std::string_view data);
+
+// The amount error shared by the summaries and the statistics.
+std::string AmountErrorMessage(std::string_view numero, std::string_view amount);
+
+}  // namespace corvelo
