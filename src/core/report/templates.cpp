@@ -92,7 +92,8 @@ std::string TaxLine(std::string_view codFisc, std::string_view iva) {
 }
 
 constexpr double kReceiptShift = 529.13;
-constexpr double kLinePitch = 11.34;
+// A 3 mm pitch.
+constexpr double kLinePitch = 3 * kUnitsPerMm;
 
 double LineTop(int n) {
     return 332.60 + (n - 1) * kLinePitch;
