@@ -1,5 +1,7 @@
 #include "core/app/amount_box.h"
 
+#include <charconv>
+
 #include "core/app/routines.h"
 #include "core/storage/text.h"
 
@@ -13,7 +15,9 @@ namespace {
 std::string WithoutExponent(std::string text) {
     const std::size_t e = text.find('E');
     if (e == std::string::npos) return text;
-    const int exponent = std::stoi(text.substr(e + 1));
+    int exponent = 0;
+    const std::size_t digitsAt = e + 2;  // after "E+" (only large values reach here)
+    std::from_chars(text.data() + digitsAt, text.data() + text.size(), exponent);
     std::string sign;
     std::string digits;
     for (std::size_t i = 0; i < e; ++i) {
