@@ -185,7 +185,9 @@ double RoundDecimals(double x, int decimals) {
     long double p = 1;
     for (int k = 0; k < decimals; ++k) p *= 10;
     const long double scaled = static_cast<long double>(x) * p + 0.5L;
-    return static_cast<double>(std::trunc(scaled) / p);
+    // Dividing in double gives the double nearest to k / p, the same value
+    // that reading the rounded text gives.
+    return static_cast<double>(std::trunc(scaled)) / static_cast<double>(p);
 }
 
 std::string CompleteAmountText(std::string_view amount) {

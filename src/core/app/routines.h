@@ -26,7 +26,8 @@ std::string LeftPart(std::string_view text, std::size_t count);
 std::string RightPart(std::string_view text, std::size_t count);
 // Returns true when every character is a digit 0-9 (true for empty text).
 bool IsAllDigits(std::string_view text);
-// Returns the date written as day/month/year, or nullopt.
+// Returns the date written as day/month/year, or nullopt. Day and month have
+// one or two digits, the year four, separated by "/"; no blanks, nothing else.
 std::optional<std::chrono::year_month_day> TextToDate(std::string_view text);
 // Returns true when TextToDate accepts text.
 bool IsValidDate(std::string_view text);

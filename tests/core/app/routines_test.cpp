@@ -111,6 +111,15 @@ TEST(RoundDecimals, RoundsHalfUpOnTheBinaryValue) {
     EXPECT_FALSE(std::signbit(RoundDecimals(-0.00004, 4)));
 }
 
+TEST(RoundDecimals, KeepsValuesThatAlreadyHaveTheDecimals) {
+    for (int k = 0; k <= 200000; ++k) {
+        const double x = k / 10000.0;
+        ASSERT_EQ(RoundDecimals(x, 4), x) << k;
+        ASSERT_EQ(RoundDecimals(-x, 4), -x) << k;
+        ASSERT_EQ(RoundDecimals(x, 2), RoundDecimals(RoundDecimals(x, 2), 2)) << k;
+    }
+}
+
 TEST(CompleteAmountText, AppliesTheRulesInOrder) {
     const std::pair<const char*, const char*> cases[] = {
         {"12", "12,00"},       {"12,5", "12,50"},  {"", "0,00"},    {"3,1416", "3,1416"},
