@@ -1,0 +1,111 @@
+#include "core/documents/receipt_export.h"
+
+#include <gtest/gtest.h>
+
+#include "core/documents/receipt_archive.h"
+
+namespace corvelo {
+namespace {
+
+using namespace testing;
+using R = TRicevuta;
+
+// The file as the pieces of the format build it, written out by hand.
+std::string Golden(const std::vector<std::vector<std::string>>& rows) {
+    std::string s =
+        "<html xmlns:o=\"urn:schemas-microsoft-com:office:office\" "
+        "xmlns:x=\"urn:schemas-microsoft-com:office:excel\" "
+        "xmlns=\"http://www.w3.org/TR/REC-html40\">"
+        "<head><meta http-equiv=\"Content-Type\" content=\"text/html; charset=windows-1252\">"
+        "<!--[if gte mso 9]><xml><x:ExcelWorkbook><x:ExcelWorksheets><x:ExcelWorksheet>"
+        "<x:Name>Archivio Ricevute</x:Name><x:WorksheetOptions><x:Selected/><x:Panes><x:Pane>"
+        "<x:Number>1</x:Number><x:ActiveRow>3</x:ActiveRow></x:Pane></x:Panes>"
+        "<x:ProtectContents>False</x:ProtectContents><x:ProtectObjects>False</x:ProtectObjects>"
+        "<x:ProtectScenarios>False</x:ProtectScenarios></x:WorksheetOptions></x:ExcelWorksheet>"
+        "</x:ExcelWorksheets></x:ExcelWorkbook></xml><![endif]--></head><body><table x:str><tr>";
+    const std::pair<const char*, int> headers[] = {{"Ricevuta n.", 180},
+                                                   {"Data emissione", 180},
+                                                   {"Riferimenti", 250},
+                                                   {"Modalit\xE0 di pagamento", 250},
+                                                   {"Banca d'appoggio", 250},
+                                                   {"Cognome e nome Cliente", 250},
+                                                   {"Via e numero civico", 250},
+                                                   {"Citt\xE0 di residenza", 250},
+                                                   {"Prov.", 120},
+                                                   {"Partita IVA", 200},
+                                                   {"Codice fiscale", 200},
+                                                   {"Note", 350},
+                                                   {"Tot. corrispettivi", 180},
+                                                   {"Acconti", 180},
+                                                   {"Imposta di bollo", 180},
+                                                   {"Totale saldato", 180},
+                                                   {"Saldata", 80}};
+    for (auto [title, width] : headers) {
+        s += "<td style=\"text-align: left; font-weight: bold;\" width=" + std::to_string(width) +
+             ">" + title + "</td>";
+    }
+    s += "</tr>";
+    for (const auto& row : rows) {
+        s += "<tr>";
+        for (std::size_t c = 0; c < 17; ++c) {
+            s += "<td style=\"text-align: left;\" sdnum=\"1040;0;@\">";
+            if (c < row.size()) s += row[c];
+            s += "</td>";
+        }
+        s += "</tr>";
+    }
+    return s + "</table></body></html>";
+}
+
+TEST(ReceiptExportTest, ThreeReceiptsByteForByte) {
+    TempFolder dir;
+    TRicevuta paid = MakeReceipt(
+        {"1", "01/03/2024", "Caff\xC3\xA8 & <Bar> \"Sport\"", "10,00", "12,00", "0,00", "2,00"});
+    paid[R::CapCliente] = "20100";  // never exported
+    paid[R::IvaCliente] = "01234567890";
+    paid[R::Desc01] = "Riga";
+    TRicevuta unpaid =
+        MakeReceipt({"2", "02/03/2024", "Rossi", "5,00", "5,00", "0,00", "0,00", "No"});
+    TRicevuta odd = MakeReceipt({"3", "", "\xE2\x84\xA2 \xCE\xA9", "", "", "", "", ""});
+    WriteArchive(dir / "2024.ric", {paid, unpaid, odd});
+
+    const ReceiptExportGrid g = FillReceiptExportGrid(dir / "2024.ric");
+    ASSERT_TRUE(g.status.ok());
+    ASSERT_EQ(g.grid.RowCount(), 3u);
+    EXPECT_EQ(g.grid.Cell(0, 0), "1");
+    EXPECT_EQ(g.grid.Cell(2, 0), "3");
+    EXPECT_EQ(g.grid.Cell(0, 17), "S\xC3\xAC");
+
+    const std::string bytes = ReceiptExportBytes(g.grid);
+    EXPECT_EQ(bytes, Golden({{"1", "01/03/2024", "", "", "",
+                              "Caff\xE8 &amp; &lt;Bar&gt; &quot;Sport&quot;", "", "", "",
+                              "01234567890", "", "", "10,00", "0,00", "2,00", "12,00", "S\xEC"},
+                             {"2", "02/03/2024", "", "", "", "Rossi", "", "", "", "", "", "",
+                              "5,00", "0,00", "0,00", "5,00", "No"},
+                             {"3", "", "", "", "", "\x99 ?"}}));
+    EXPECT_EQ(bytes.find_first_of("\r\n"), std::string::npos);
+}
+
+TEST(ReceiptExportTest, EmptyArchiveExportsTenEmptyRows) {
+    TempFolder dir;
+    const ReceiptExportGrid g = FillReceiptExportGrid(dir / "2024.ric");
+    ASSERT_TRUE(g.status.ok());
+    EXPECT_EQ(g.grid.RowCount(), 10u);
+    EXPECT_EQ(g.grid.Cell(9, 0), "");
+    EXPECT_EQ(ReceiptExportBytes(g.grid), Golden(std::vector<std::vector<std::string>>(10)));
+}
+
+TEST(ReceiptExportTest, FileIsReplacedWholeOrNotAtAll) {
+    TempFolder dir;
+    const auto path = dir / std::string(kReceiptExportFileName);
+    WriteBytes(path, "old contents");
+    ASSERT_TRUE(WriteSpreadsheetFile(path, "new"));
+    EXPECT_EQ(ReadBytes(path), "new");
+    EXPECT_FALSE(WriteSpreadsheetFile(dir / "missing" / "x.xls", "new"));
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()),
+                            std::filesystem::directory_iterator()),
+              1);  // no temporary file left behind
+}
+
+}  // namespace
+}  // namespace corvelo
