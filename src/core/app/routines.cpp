@@ -182,6 +182,9 @@ double RoundDecimals(double x, int decimals) {
         const double r = -RoundDecimals(-x, decimals);
         return r == 0 ? 0.0 : r;
     }
+    // From 2^52 on a double has no decimals to round; scaling it up could
+    // only overflow.
+    if (x >= 4503599627370496.0) return x;
     long double p = 1;
     for (int k = 0; k < decimals; ++k) p *= 10;
     const long double scaled = static_cast<long double>(x) * p + 0.5L;
