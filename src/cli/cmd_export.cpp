@@ -1,0 +1,58 @@
+// export receipts YEAR [--out FILE]: the spreadsheet file as the export
+// screen writes it after filling its grid.
+#include <filesystem>
+#include <ostream>
+#include <string>
+
+#include "cli/cli.h"
+#include "core/documents/receipt_export.h"
+#include "core/storage/messages.h"
+#include "core/storage/ricevuta.h"
+#include "core/warehouse/spreadsheet_export.h"
+
+namespace corvelo::cli {
+namespace {
+
+constexpr const char* kUsageText =
+    "export receipts YEAR [--out FILE] | export customers [--out FILE] | export warehouse "
+    "[--out FILE]";
+
+int Usage(Context& ctx) {
+    ctx.err << "usage: corvelo-cli [--dir FOLDER] " << kUsageText << "\n";
+    return kUsage;
+}
+
+int Run(Context& ctx) {
+    const auto& a = ctx.args;
+    if (!a.empty() && (a[0] == "customers" || a[0] == "warehouse")) {
+        ctx.err << "export " << a[0] << ": not available yet\n";
+        return kUsage;
+    }
+    if (a.size() < 2 || a[0] != "receipts") return Usage(ctx);
+    const std::string& year = a[1];
+    if (year.size() != 4 || year.find_first_not_of("0123456789") != std::string::npos) {
+        return Usage(ctx);
+    }
+    std::filesystem::path out = ctx.dir / std::string(kReceiptExportFileName);
+    if (a.size() == 4 && a[2] == "--out") {
+        out = a[3];
+    } else if (a.size() != 2) {
+        return Usage(ctx);
+    }
+    const ReceiptExportGrid g = FillReceiptExportGrid(ctx.dir / ReceiptArchiveFileName(year));
+    if (!g.status.ok()) {
+        // The screen would export what it read; a script is better told.
+        ctx.err << kMsgAccessoArchivio << "\n";
+        return kFileError;
+    }
+    if (!WriteSpreadsheetFile(out, ReceiptExportBytes(g.grid))) {
+        ctx.err << kMsgEsportaFallita << "\n";
+        return kFileError;
+    }
+    return kDone;
+}
+
+static CliCommand reg("export", kUsageText, Run);
+
+}  // namespace
+}  // namespace corvelo::cli
