@@ -166,7 +166,7 @@ void ShowCheck(QWidget* parent, Services& services, CheckKind kind, const QStrin
             screen = std::make_unique<TfrmCarta>(services, parent);
             break;
     }
-    screen->SetValue(text);
+    screen->SetValue(text.trimmed());
     screen->exec();
 }
 

@@ -49,8 +49,9 @@ class CheckScreen : public QDialog {
     QPushButton* btnControlla_;
 };
 
-// Opens the check screen of kind with text in its box, modally, and
-// destroys it when it closes.
+// Opens the check screen of kind with the trimmed text of the calling box
+// in its own box, modally, and destroys it when it closes. Nothing is
+// written back to the caller.
 void ShowCheck(QWidget* parent, Services& services, CheckKind kind, const QString& text);
 
 // The codice fiscale buttons of the editors: opens the partita IVA check

@@ -2,6 +2,7 @@
 
 #include <QLabel>
 #include <QLineEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <memory>
 
@@ -280,6 +281,20 @@ TEST_F(CheckBoxes, TaxCodeButtonOpensTheScreenByTheText) {
         EXPECT_EQ(seenText, o.text) << o.box.toStdString();
     }
     EXPECT_TRUE(services.messages.empty());
+}
+
+TEST_F(CheckBoxes, OpenedWithTheTrimmedTextAndDestroyedAfterwards) {
+    QPointer<QWidget> opened;
+    QString seenText;
+    test::OnNextModal([&](QWidget* modal) {
+        opened = modal;
+        seenText = Find<QLineEdit>(modal, "txtPartitaIva")->text();
+        Find<QPushButton>(modal, "btnControlla")->click();
+    });
+    ShowCheck(nullptr, services, CheckKind::PartitaIva, "  12345670587 ");
+    EXPECT_EQ(seenText, "12345670587");
+    EXPECT_EQ(services.LastMessage(), Q(kMsgIvaValidaPrefisso) + "Roma 1.");
+    EXPECT_TRUE(opened.isNull());
 }
 
 }  // namespace
