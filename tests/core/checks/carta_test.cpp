@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <string>
 
 namespace corvelo {
@@ -18,6 +19,10 @@ struct Case {
     CheckVerdict verdict;
     const char* type;  // valid numbers: the type named; null: no box at all
 };
+
+void PrintTo(const Case& c, std::ostream* out) {
+    *out << '"' << c.box << '"';
+}
 
 class CartaCase : public ::testing::TestWithParam<Case> {};
 

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <string>
 
 namespace corvelo {
@@ -12,6 +13,10 @@ struct Case {
     std::string box;
     CheckVerdict verdict;
 };
+
+void PrintTo(const Case& c, std::ostream* out) {
+    *out << '"' << c.box << '"';
+}
 
 class CodiceFiscaleCase : public ::testing::TestWithParam<Case> {};
 
@@ -58,6 +63,17 @@ INSTANTIATE_TEST_SUITE_P(
                            "85T10A562S",
                            CheckVerdict::Wrong}),
     [](const auto& info) { return std::string(info.param.label); });
+
+TEST(CodiceFiscaleCheckChar, EveryLetterAndDigitInBothPositions) {
+    // Together these put every character "0"-"9", "A"-"Z" in an odd and in an
+    // even position, so a wrong value anywhere in either table shows.
+    const char* const codes[] = {"ABCDEFGHIJKLMNOZ", "BCDEFGHIJKLMNOPL", "PQRSTUVWXYZ0123K",
+                                 "QRSTUVWXYZ01234W", "456789ABCDEFGHIZ", "56789ABCDEFGHIJN",
+                                 "4P4P4P4P4P4P4P4V", "A4AAAAAAAAAAAAAM"};
+    for (std::string_view code : codes) {
+        EXPECT_EQ(CodiceFiscaleCheckChar(code), code[15]) << code;
+    }
+}
 
 TEST(CodiceFiscaleCheckChar, CharactersBetweenNineAndACountZero) {
     // ":" to "@" count 0 in both tables, like "0" in an even position and

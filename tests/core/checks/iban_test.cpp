@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <string>
 
 namespace corvelo {
@@ -12,6 +13,10 @@ struct Case {
     std::string box;
     CheckVerdict verdict;
 };
+
+void PrintTo(const Case& c, std::ostream* out) {
+    *out << '"' << c.box << '"';
+}
 
 class IbanCase : public ::testing::TestWithParam<Case> {};
 

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <string>
 
 namespace corvelo {
@@ -17,6 +18,10 @@ struct Case {
     CheckVerdict verdict;
     std::string office;  // for valid numbers
 };
+
+void PrintTo(const Case& c, std::ostream* out) {
+    *out << '"' << c.box << '"';
+}
 
 class PartitaIvaCase : public ::testing::TestWithParam<Case> {};
 
