@@ -1,0 +1,206 @@
+#include "gui/report/report_painter.h"
+
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QPrinter>
+#include <QProcess>
+#include <QToolBar>
+
+#include "core/report/bmp.h"
+#include "core/report/pdf_writer.h"
+#include "core/report/templates.h"
+#include "gui/report/ReportPreview.h"
+#include "support/screen_test.h"
+
+namespace corvelo {
+namespace {
+
+using test::ScreenTest;
+
+report::ReceiptTexts Receipt() {
+    report::ReceiptTexts t;
+    t.numRic = "12/2024";
+    t.data = "15/03/2024";
+    t.cliente = "Rossi Mario [socio]";
+    t.viaCliente = "Via Roma 12";
+    t.capCliente = "40100";
+    t.cittaCliente = "Bologna";
+    t.provCliente = "BO";
+    t.ditta = "Associazione Città Aperta";
+    t.note = "Nota: <b>pagato</b> in <i>due</i> <u>rate</u>";
+    for (int i = 0; i < 20; ++i) {
+        t.desc[i] = "Servizio numero " + std::to_string(i + 1) +
+                    " con una descrizione molto lunga che viene tagliata al bordo del riquadro";
+        t.prezzo[i] = std::to_string(10 + i) + ",00";
+    }
+    t.totale = "392,00";
+    return t;
+}
+
+QString PdfPages(const QString& path) {
+    QProcess p;
+    p.start(QStringLiteral("pdfinfo"), {path});
+    p.waitForFinished();
+    for (const QString& line : QString::fromUtf8(p.readAllStandardOutput()).split('\n')) {
+        if (line.startsWith(QStringLiteral("Pages:"))) return line.mid(6).trimmed();
+    }
+    return {};
+}
+
+class ReportPainterTest : public ScreenTest {};
+
+TEST_F(ReportPainterTest, CancelledPrintDialogPrintsNothing) {
+    services.printDialogAccepts = false;
+    EXPECT_FALSE(
+        PrintReport(services, report::BuildReceiptSheet(Receipt(), report::DefaultLogo())));
+    EXPECT_EQ(services.printDialogs, 1);
+    EXPECT_TRUE(services.printJobs.empty());
+}
+
+TEST_F(ReportPainterTest, PrintsEveryPageOfTheDocumentOnce) {
+    services.paintJobs = true;
+    std::vector<std::string> lines(200, "riga [x]");
+    ASSERT_TRUE(PrintReport(services, report::BuildListReport("Titolo", lines, "15/03/2024")));
+    ASSERT_EQ(services.printJobs.size(), 1u);
+    EXPECT_EQ(services.printJobs[0].kind, test::PrintJobRecord::Kind::Print);
+    EXPECT_EQ(services.printJobs[0].title, QStringLiteral("Riepilogo dati"));
+    EXPECT_TRUE(services.printJobs[0].painted);
+    const report::ReportDocument doc = report::BuildListReport("Titolo", lines, "15/03/2024");
+    EXPECT_EQ(PdfPages(services.DataPath(QStringLiteral("job0.pdf"))),
+              QString::number(doc.pages.size()));
+}
+
+TEST_F(ReportPainterTest, PrinterIsSetUpForTheSheet) {
+    QPrinter printer;
+    printer.setCopyCount(3);
+    SetUpReportPrinter(printer, report::BuildReceiptSheet(Receipt(), report::DefaultLogo()));
+    EXPECT_EQ(printer.pageLayout().orientation(), QPageLayout::Landscape);
+    EXPECT_EQ(printer.pageLayout().pageSize().id(), QPageSize::A4);
+    EXPECT_EQ(printer.copyCount(), 1);
+    EXPECT_EQ(printer.printRange(), QPrinter::AllPages);
+    EXPECT_TRUE(printer.fullPage());
+    SetUpReportPrinter(printer, report::BuildItemCard({}, "f"));
+    EXPECT_EQ(printer.pageLayout().orientation(), QPageLayout::Portrait);
+}
+
+TEST_F(ReportPainterTest, PreviewGoesThroughServicesWithItsTitle) {
+    services.paintJobs = true;
+    PreviewReport(services, report::BuildItemCard({}, "f"), QStringLiteral("Anteprima"));
+    ASSERT_EQ(services.printJobs.size(), 1u);
+    EXPECT_EQ(services.printJobs[0].kind, test::PrintJobRecord::Kind::Preview);
+    EXPECT_EQ(services.printJobs[0].title, QStringLiteral("Anteprima"));
+    EXPECT_TRUE(services.printJobs[0].painted);
+}
+
+TEST_F(ReportPainterTest, FillsAndClippingOnThePicture) {
+    const report::ReportDocument doc = report::BuildReceiptSheet(Receipt(), report::DefaultLogo());
+    const QImage image = RenderReportPage(doc.pages[0], 96);
+    ASSERT_EQ(image.width(), qRound(297 * 3.7795));
+    // Inside the number boxes, right of their texts' ends.
+    EXPECT_EQ(image.pixelColor(530, 80), QColor(0xF0, 0xF8, 0xFF));
+    EXPECT_EQ(image.pixelColor(530 + 529, 80), QColor(0xF5, 0xF5, 0xDC));
+    // The long descriptions stop at the box's edge: the gap before the amount
+    // column separator stays white on every line.
+    const report::TextObject* desc = doc.FindText("txtDesc01_A");
+    for (int y = 333; y < 333 + 20 * 11; ++y) {
+        EXPECT_EQ(image.pixelColor(qCeil(desc->left + desc->width) + 1, y), QColor(Qt::white)) << y;
+    }
+    // ...and the logo is drawn.
+    EXPECT_NE(image.pixelColor(140, 100), QColor(Qt::white));
+}
+
+// The printer picture and the PDF file must look alike: compare both at a
+// low resolution, block by block.
+TEST_F(ReportPainterTest, PainterAndPdfAgree) {
+    const report::ReportDocument doc = report::BuildReceiptSheet(Receipt(), report::DefaultLogo());
+    const QString pdf = QDir(services.DataFolder()).filePath(QStringLiteral("r.pdf"));
+    ASSERT_TRUE(report::WritePdf(doc, pdf.toStdString()).ok);
+    const QString prefix = QDir(services.DataFolder()).filePath(QStringLiteral("r"));
+    ASSERT_EQ(QProcess::execute(QStringLiteral("pdftoppm"),
+                                {QStringLiteral("-png"), QStringLiteral("-r"), QStringLiteral("96"),
+                                 QStringLiteral("-singlefile"), pdf, prefix}),
+              0);
+    const QImage fromPdf =
+        QImage(prefix + QStringLiteral(".png")).convertToFormat(QImage::Format_Grayscale8);
+    const QImage painted =
+        RenderReportPage(doc.pages[0], 96).convertToFormat(QImage::Format_Grayscale8);
+    // The two may round the sheet's edge to a different pixel.
+    ASSERT_LE(std::abs(fromPdf.width() - painted.width()), 1);
+    ASSERT_LE(std::abs(fromPdf.height() - painted.height()), 1);
+    if (qEnvironmentVariableIsSet("CORVELO_KEEP_RENDERINGS")) {
+        fromPdf.save(QStringLiteral("/tmp/receipt_pdf.png"));
+        painted.save(QStringLiteral("/tmp/receipt_painter.png"));
+    }
+    constexpr int kBlock = 16;
+    double worst = 0, total = 0;
+    int blocks = 0;
+    const int width = std::min(fromPdf.width(), painted.width());
+    const int height = std::min(fromPdf.height(), painted.height());
+    for (int by = 0; by + kBlock <= height; by += kBlock) {
+        for (int bx = 0; bx + kBlock <= width; bx += kBlock) {
+            double a = 0, b = 0;
+            for (int y = by; y < by + kBlock; ++y) {
+                for (int x = bx; x < bx + kBlock; ++x) {
+                    a += fromPdf.constScanLine(y)[x];
+                    b += painted.constScanLine(y)[x];
+                }
+            }
+            const double diff = std::abs(a - b) / (kBlock * kBlock);
+            worst = std::max(worst, diff);
+            total += diff;
+            ++blocks;
+        }
+    }
+    EXPECT_LT(total / blocks, 3.0);
+    EXPECT_LT(worst, 60.0);
+}
+
+TEST_F(ReportPainterTest, LogoFromFileOrDefault) {
+    const QString path = services.DataPath(QStringLiteral("Logo.bmp"));
+    EXPECT_EQ(LoadLogoOrDefault(path).width, 297);  // missing
+    {
+        QFile f(path);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write("not a picture");
+    }
+    EXPECT_EQ(LoadLogoOrDefault(path).height, 184);
+    QImage image(3, 2, QImage::Format_RGB32);
+    image.fill(QColor(10, 20, 30));
+    ASSERT_TRUE(image.save(path, "BMP"));
+    const report::Picture logo = LoadLogoOrDefault(path);
+    EXPECT_EQ(logo.width, 3);
+    EXPECT_EQ(logo.height, 2);
+    EXPECT_EQ(logo.rgb[0], 10);
+    EXPECT_EQ(logo.rgb[2], 30);
+    EXPECT_EQ(ToQImage(logo).pixelColor(2, 1), QColor(10, 20, 30));
+}
+
+TEST_F(ReportPainterTest, PreviewWindowOpensAtFullSizeWithItsFewCommands) {
+    QPrinter printer;
+    const report::ReportDocument doc = report::BuildItemCard({}, "f");
+    SetUpReportPrinter(printer, doc);
+    int printed = 0;
+    ReportPreview preview(
+        printer, QStringLiteral("Anteprima"), [&doc](QPrinter& p) { PaintReport(p, doc); },
+        [&] { ++printed; });
+    EXPECT_TRUE(preview.isModal());
+    EXPECT_DOUBLE_EQ(preview.zoom(), 1.0);
+    QStringList commands;
+    for (QAction* a : preview.findChild<QToolBar*>()->actions()) {
+        if (!a->isSeparator()) commands << a->text();
+    }
+    EXPECT_EQ(commands, (QStringList{"Stampa", "Zoom +", "Zoom -", "Schermo intero", "Chiudi"}));
+    preview.zoomInAction()->trigger();
+    EXPECT_GT(preview.zoom(), 1.0);
+    preview.printAction()->trigger();
+    EXPECT_EQ(printed, 1);
+    preview.show();
+    preview.closeAction()->trigger();
+    EXPECT_FALSE(preview.isVisible());
+}
+
+}  // namespace
+}  // namespace corvelo
