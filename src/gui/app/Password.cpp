@@ -8,8 +8,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "core/app/password.h"
 #include "gui/app/conventions.h"
-#include "gui/app/password_gate.h"
 #include "gui/app/services.h"
 #include "gui/app/shell.h"
 #include "gui/app/widgets.h"
@@ -17,6 +17,14 @@
 namespace corvelo {
 
 namespace {
+
+QString FromCore(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+std::filesystem::path PasswordFile(const Services& services) {
+    return std::filesystem::path(services.DataPath(QStringLiteral("unins000.dll")).toStdString());
+}
 
 QLineEdit* MakePasswordBox(const QString& name, QWidget* parent) {
     auto* box = new QLineEdit(parent);
@@ -122,17 +130,17 @@ void TfrmPassword::UpdateOK() {
 }
 
 void TfrmPassword::cmdOKClick() {
-    switch (CheckLogin(services_.DataFolder(), txtPassword_->text())) {
-        case LoginResult::Accepted:
+    switch (CheckPassword(PasswordFile(services_), txtPassword_->text().toStdString())) {
+        case PasswordCheck::Right:
             shell_.ShowStartMenu();
             break;
-        case LoginResult::Wrong:
-            services_.Message(kPasswordWrong);
+        case PasswordCheck::Wrong:
+            services_.Message(FromCore(kPasswordWrongMessage));
             txtPassword_->clear();
             txtPassword_->setFocus(Qt::OtherFocusReason);
             break;
-        case LoginResult::Failed:
-            services_.Message(kPasswordReadFailed);
+        case PasswordCheck::Failure:
+            services_.Message(FromCore(kPasswordReadFailureMessage));
             break;
     }
 }
@@ -223,20 +231,26 @@ void TfrmCambiaPassword::UpdateOK() {
 }
 
 void TfrmCambiaPassword::cmdOKClick() {
-    const ChangeOutcome outcome = ChangeLogin(services_.DataFolder(), txtPasswordOld_->text(),
-                                              txtPasswordNew_->text(), txtConferma_->text());
-    services_.Message(outcome.message);
-    if (outcome.changed) {
-        close();
-        return;
-    }
-    if (outcome.clear == QLatin1String("txtPasswordOld")) {
-        txtPasswordOld_->clear();
-        txtPasswordOld_->setFocus(Qt::OtherFocusReason);
-    } else if (outcome.clear == QLatin1String("txtPasswordNew")) {
-        txtPasswordNew_->clear();
-        txtConferma_->clear();
-        txtPasswordNew_->setFocus(Qt::OtherFocusReason);
+    const PasswordChange change =
+        ChangePassword(PasswordFile(services_), txtPasswordOld_->text().toStdString(),
+                       txtPasswordNew_->text().toStdString(), txtConferma_->text().toStdString());
+    services_.Message(FromCore(change.message));
+    switch (change.outcome) {
+        case PasswordChangeOutcome::Changed:
+            close();
+            break;
+        case PasswordChangeOutcome::WrongOldPassword:
+            txtPasswordOld_->clear();
+            txtPasswordOld_->setFocus(Qt::OtherFocusReason);
+            break;
+        case PasswordChangeOutcome::NotConfirmed:
+        case PasswordChangeOutcome::Refused:
+            txtPasswordNew_->clear();
+            txtConferma_->clear();
+            txtPasswordNew_->setFocus(Qt::OtherFocusReason);
+            break;
+        case PasswordChangeOutcome::Failure:
+            break;
     }
 }
 

@@ -11,7 +11,7 @@
 #include <QPlainTextEdit>
 #include <QTextEdit>
 
-#include "core/app/routines.h"
+#include "core/app/amount_box.h"
 
 namespace corvelo {
 
@@ -23,12 +23,6 @@ bool IsEnter(const QKeyEvent& event) {
 
 bool IsAmount(BoxKind kind) {
     return kind == BoxKind::Amount || kind == BoxKind::LineAmount;
-}
-
-// Keys with no effect on the text that every filtered box lets through.
-bool IsEditingKey(int key) {
-    return key == Qt::Key_Backspace || key == Qt::Key_Delete || key == Qt::Key_Left ||
-           key == Qt::Key_Right;
 }
 
 QString FieldName(const QString& boxName) {
@@ -57,21 +51,36 @@ QLineEdit* LineEditOf(QWidget* box) {
 
 bool KeyPasses(BoxKind kind, const QKeyEvent& event) {
     if (kind != BoxKind::Digits && !IsAmount(kind)) return true;
-    if (IsEditingKey(event.key())) return true;
-    const QString text = event.text();
-    if (text.size() != 1) return false;
-    const QChar c = text.at(0);
-    if (c >= u'0' && c <= u'9') return true;
-    return IsAmount(kind) && c == u',';
+    EditKey key = EditKey::Other;
+    switch (event.key()) {
+        case Qt::Key_Backspace:
+            key = EditKey::Backspace;
+            break;
+        case Qt::Key_Delete:
+            key = EditKey::Delete;
+            break;
+        case Qt::Key_Left:
+            key = EditKey::Left;
+            break;
+        case Qt::Key_Right:
+            key = EditKey::Right;
+            break;
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            key = EditKey::Enter;
+            break;
+        default:
+            break;
+    }
+    // Keys without a character (Home, End, Up, Down ...) count as character 0.
+    const QList<uint> codes = event.text().toUcs4();
+    const char32_t character = codes.size() == 1 ? static_cast<char32_t>(codes.front()) : U'\0';
+    return IsAmount(kind) ? AmountKeyPasses(key, character) : DigitsKeyPasses(key, character);
 }
 
 QString NormaliseAmountBox(const QString& text, bool emptyStaysEmpty) {
-    const QString trimmed = text.trimmed();
-    if (trimmed.isEmpty()) return emptyStaysEmpty ? QString() : QStringLiteral("0,00");
-    const std::string utf8 = trimmed.toStdString();
-    const auto number = TextToNumber(utf8);
-    if (!number) return QStringLiteral("0,00");
-    return QString::fromStdString(CompleteAmountText(NumberToText(RoundDecimals(*number, 4))));
+    return QString::fromStdString(NormaliseAmount(
+        text.toStdString(), emptyStaysEmpty ? EmptyAmount::StaysEmpty : EmptyAmount::BecomesZero));
 }
 
 // ---------------------------------------------------------------------------

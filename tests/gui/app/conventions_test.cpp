@@ -1,0 +1,289 @@
+#include "gui/app/conventions.h"
+
+#include <gtest/gtest.h>
+
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QVBoxLayout>
+
+#include "gui/app/widgets.h"
+#include "support/screen_test.h"
+
+namespace corvelo {
+namespace {
+
+using test::Find;
+
+// A small screen with one box of every kind, a chain through them and two
+// buttons with hints.
+class ConventionsTest : public test::ScreenTest {
+  protected:
+    static constexpr BoxRule kBoxes[] = {
+        {"txtNome", BoxKind::Plain, 10},          {"txtTassa", BoxKind::Amount, 10},
+        {"txtPrezzo01", BoxKind::LineAmount, 10}, {"txtIva", BoxKind::Digits, 11},
+        {"txtCodFisc", BoxKind::Upper, 16},       {"txtEmail", BoxKind::Trimmed, 50},
+        {"txtProv", BoxKind::Province},
+    };
+    static constexpr EnterStep kEnter[] = {
+        {"txtNome", "txtTassa"},   {"txtTassa", "txtPrezzo01"}, {"txtPrezzo01", "txtIva"},
+        {"txtIva", "txtCodFisc"},  {"txtCodFisc", "txtEmail"},  {"txtEmail", "txtProv"},
+        {"txtProv", "cmdCalcola"},
+    };
+    static constexpr HintRule kHints[] = {{"cmdCalcola", "Calcola gli importi totali."},
+                                          {"cmdSalva", "Salva la scheda corrente in archivio."}};
+
+    ConventionsTest() {
+        screen.setObjectName(QStringLiteral("TfrmProva"));
+        auto* panel = new QWidget(&screen);
+        panel->setObjectName(QStringLiteral("panDati"));
+        auto* column = new QVBoxLayout(panel);
+        for (const BoxRule& rule : kBoxes) {
+            const QString name = QString::fromLatin1(rule.name);
+            if (rule.kind == BoxKind::Province) {
+                column->addWidget(new ProvinceBox(name, panel));
+            } else {
+                auto* box = new QLineEdit(panel);
+                box->setObjectName(name);
+                column->addWidget(box);
+            }
+        }
+        calcola = new QPushButton(QStringLiteral("CALCOLA >>"), panel);
+        calcola->setObjectName(QStringLiteral("cmdCalcola"));
+        column->addWidget(calcola);
+        auto* salva = new QPushButton(QStringLiteral("Salva"), panel);
+        salva->setObjectName(QStringLiteral("cmdSalva"));
+        column->addWidget(salva);
+        auto* page = new QVBoxLayout(&screen);
+        page->addWidget(panel);
+        page->addWidget(MakeStatusLine(QStringLiteral("Pronto..."), &screen));
+        QObject::connect(calcola, &QPushButton::clicked, [this] { ++calcolaClicks; });
+        kit = AttachConventions(&screen, {kBoxes, kEnter, kHints});
+        test::ShowActive(&screen);
+    }
+
+    QLineEdit* Box(const char* name) { return Find<QLineEdit>(&screen, QLatin1String(name)); }
+
+    QWidget screen;
+    QPushButton* calcola = nullptr;
+    ScreenKit* kit = nullptr;
+    int calcolaClicks = 0;
+};
+
+// Key filter of the numeric kinds, one row per key.
+struct KeyCase {
+    BoxKind kind;
+    Qt::Key key;
+    const char* text;
+    bool passes;
+};
+
+class KeyFilterTest : public ::testing::TestWithParam<KeyCase> {};
+
+TEST_P(KeyFilterTest, LetsThroughOnlyItsKeys) {
+    const KeyCase& c = GetParam();
+    const QKeyEvent event(QEvent::KeyPress, c.key, Qt::NoModifier, QString::fromLatin1(c.text));
+    EXPECT_EQ(KeyPasses(c.kind, event), c.passes);
+}
+
+INSTANTIATE_TEST_SUITE_P(Kinds, KeyFilterTest,
+                         ::testing::Values(KeyCase{BoxKind::Amount, Qt::Key_5, "5", true},
+                                           KeyCase{BoxKind::Amount, Qt::Key_Comma, ",", true},
+                                           KeyCase{BoxKind::Amount, Qt::Key_Backspace, "\b", true},
+                                           KeyCase{BoxKind::Amount, Qt::Key_Delete, "", true},
+                                           KeyCase{BoxKind::Amount, Qt::Key_Left, "", true},
+                                           KeyCase{BoxKind::Amount, Qt::Key_Right, "", true},
+                                           KeyCase{BoxKind::Amount, Qt::Key_Period, ".", false},
+                                           KeyCase{BoxKind::Amount, Qt::Key_Minus, "-", false},
+                                           KeyCase{BoxKind::Amount, Qt::Key_Tab, "\t", false},
+                                           KeyCase{BoxKind::Amount, Qt::Key_Home, "", false},
+                                           KeyCase{BoxKind::Amount, Qt::Key_End, "", false},
+                                           KeyCase{BoxKind::Amount, Qt::Key_Up, "", false},
+                                           KeyCase{BoxKind::Amount, Qt::Key_Down, "", false},
+                                           KeyCase{BoxKind::Amount, Qt::Key_A, "a", false},
+                                           KeyCase{BoxKind::Amount, Qt::Key_Space, " ", false},
+                                           KeyCase{BoxKind::LineAmount, Qt::Key_Comma, ",", true},
+                                           KeyCase{BoxKind::LineAmount, Qt::Key_Minus, "-", false},
+                                           KeyCase{BoxKind::Digits, Qt::Key_7, "7", true},
+                                           KeyCase{BoxKind::Digits, Qt::Key_Backspace, "\b", true},
+                                           KeyCase{BoxKind::Digits, Qt::Key_Comma, ",", false},
+                                           KeyCase{BoxKind::Digits, Qt::Key_Tab, "\t", false},
+                                           KeyCase{BoxKind::Digits, Qt::Key_Home, "", false},
+                                           KeyCase{BoxKind::Plain, Qt::Key_Tab, "\t", true},
+                                           KeyCase{BoxKind::Plain, Qt::Key_Minus, "-", true},
+                                           KeyCase{BoxKind::Upper, Qt::Key_A, "a", true}));
+
+// What an amount box shows after it is left, for both amount kinds.
+struct AmountCase {
+    const char* typed;
+    const char* amount;  // BoxKind::Amount
+    const char* line;    // BoxKind::LineAmount
+};
+
+class AmountLeaveTest : public ConventionsTest, public ::testing::WithParamInterface<AmountCase> {};
+
+TEST_P(AmountLeaveTest, NormalisesOnLeaving) {
+    const AmountCase& c = GetParam();
+    for (const char* name : {"txtTassa", "txtPrezzo01"}) {
+        QLineEdit* box = Box(name);
+        box->setText(QString::fromLatin1(c.typed));
+        test::Focus(box);
+        test::Leave(box);
+        const char* expected = QLatin1String(name) == QLatin1String("txtTassa") ? c.amount : c.line;
+        EXPECT_EQ(box->text(), QString::fromLatin1(expected)) << name << " typed " << c.typed;
+    }
+    EXPECT_TRUE(services.messages.empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Amounts, AmountLeaveTest,
+    ::testing::Values(AmountCase{"12", "12,00", "12,00"}, AmountCase{"12,5", "12,50", "12,50"},
+                      AmountCase{"3,14159", "3,1416", "3,1416"}, AmountCase{",5", "0,50", "0,50"},
+                      AmountCase{"1,2,3", "0,00", "0,00"}, AmountCase{"0,00004", "0,00", "0,00"},
+                      AmountCase{"0,00005", "0,0001", "0,0001"}, AmountCase{"", "0,00", ""},
+                      AmountCase{"   ", "0,00", ""}, AmountCase{",", "0,00", "0,00"},
+                      AmountCase{"102", "102,00", "102,00"}));
+
+TEST_F(ConventionsTest, TypingIntoAmountBoxDropsPointMinusAndLetters) {
+    QLineEdit* tassa = Box("txtTassa");
+    test::Type(tassa, QStringLiteral("-1.2a,5"));
+    EXPECT_EQ(tassa->text(), QStringLiteral("12,5"));
+    test::Press(tassa, Qt::Key_Home);
+    test::Type(tassa, QStringLiteral("9"));
+    EXPECT_EQ(tassa->text(), QStringLiteral("12,59")) << "Home must not move the cursor";
+    test::Press(tassa, Qt::Key_Tab);
+    EXPECT_TRUE(tassa->hasFocus()) << "Tab must not leave an amount box";
+}
+
+TEST_F(ConventionsTest, DigitsBoxKeepsOnlyDigits) {
+    QLineEdit* iva = Box("txtIva");
+    test::Type(iva, QStringLiteral("12,3-4 5a6"));
+    EXPECT_EQ(iva->text(), QStringLiteral("123456"));
+}
+
+TEST_F(ConventionsTest, MaximumLengthsComeFromTheTable) {
+    EXPECT_EQ(Box("txtNome")->maxLength(), 10);
+    EXPECT_EQ(Box("txtIva")->maxLength(), 11);
+    EXPECT_EQ(Find<ProvinceBox>(&screen, QStringLiteral("txtProv"))->lineEdit()->maxLength(), 2);
+}
+
+TEST_F(ConventionsTest, EnterFollowsTheChainAndStopsOnTheButtonWithoutPressingIt) {
+    const char* order[] = {"txtNome",    "txtTassa", "txtPrezzo01", "txtIva",
+                           "txtCodFisc", "txtEmail", "txtProv",     "cmdCalcola"};
+    test::Focus(Box("txtNome"));
+    for (std::size_t i = 0; i + 1 < std::size(order); ++i) {
+        QWidget* current = QApplication::focusWidget();
+        ASSERT_NE(current, nullptr);
+        QTest::keyClick(current, Qt::Key_Return);
+        QWidget* now = QApplication::focusWidget();
+        ASSERT_NE(now, nullptr);
+        // An editable combo box hands the focus to its line edit.
+        const QWidget* owner =
+            qobject_cast<QComboBox*>(now->parentWidget()) ? now->parentWidget() : now;
+        EXPECT_EQ(owner->objectName(), QLatin1String(order[i + 1])) << "after " << order[i];
+    }
+    EXPECT_EQ(calcolaClicks, 0);
+}
+
+TEST_F(ConventionsTest, EnterOnAnAmountBoxNormalisesItOnTheWayOut) {
+    QLineEdit* tassa = Box("txtTassa");
+    test::Type(tassa, QStringLiteral("2"));
+    QTest::keyClick(tassa, Qt::Key_Enter);
+    EXPECT_EQ(tassa->text(), QStringLiteral("2,00"));
+    EXPECT_TRUE(Box("txtPrezzo01")->hasFocus());
+}
+
+TEST_F(ConventionsTest, OnEnterAndOnKeyActionsRun) {
+    int enters = 0;
+    int keys = 0;
+    kit->OnEnter(QStringLiteral("txtNome"), [&] { ++enters; });
+    kit->OnKey(QStringLiteral("txtTassa"), [&] { ++keys; });
+    test::Press(Box("txtNome"), Qt::Key_Return);
+    EXPECT_EQ(enters, 1);
+    EXPECT_TRUE(Box("txtNome")->hasFocus()) << "the action replaces the chain step";
+    test::Type(Box("txtTassa"), QStringLiteral("1x"));
+    EXPECT_EQ(keys, 2) << "discarded keys count too";
+}
+
+TEST_F(ConventionsTest, FocusRectangleFollowsTheFocus) {
+    QLineEdit* cf = Box("txtCodFisc");
+    auto* eff = Find<FocusRect>(&screen, QStringLiteral("effCodFisc"));
+    ASSERT_NE(eff, nullptr);
+    EXPECT_FALSE(eff->isVisible()) << "hidden until the box has the focus";
+    EXPECT_EQ(eff->geometry(), cf->geometry());
+    EXPECT_EQ(eff->parentWidget(), cf->parentWidget());
+    test::Focus(cf);
+    EXPECT_TRUE(eff->isVisible());
+    test::Press(cf, Qt::Key_Return);
+    EXPECT_FALSE(eff->isVisible());
+    EXPECT_TRUE(Find<FocusRect>(&screen, QStringLiteral("effEmail"))->isVisible());
+    cf->resize(cf->width() + 30, cf->height());
+    EXPECT_EQ(eff->geometry(), cf->geometry());
+    // Every box of the table got its rectangle, the province box included.
+    for (const BoxRule& rule : kBoxes) {
+        EXPECT_NE(screen.findChild<FocusRect*>(QStringLiteral("eff") +
+                                               QString::fromLatin1(rule.name).mid(3)),
+                  nullptr)
+            << rule.name;
+    }
+}
+
+TEST_F(ConventionsTest, UpperAndTrimmedBoxesChangeWhileTyping) {
+    QLineEdit* cf = Box("txtCodFisc");
+    test::Type(cf, QStringLiteral(" rss m"));
+    EXPECT_EQ(cf->text(), QStringLiteral("RSSM")) << "blanks at the ends vanish at once";
+    QLineEdit* email = Box("txtEmail");
+    test::Type(email, QStringLiteral("Mario@Esempio.it "));
+    EXPECT_EQ(email->text(), QStringLiteral("Mario@Esempio.it"));
+}
+
+TEST_F(ConventionsTest, ProvinceBoxUpperCasesAndAcceptsAnyTwoCharacters) {
+    auto* prov = Find<ProvinceBox>(&screen, QStringLiteral("txtProv"));
+    test::Type(prov, QStringLiteral("mi"));
+    EXPECT_EQ(prov->currentText(), QStringLiteral("MI"));
+    prov->SetText({});
+    test::Type(prov, QStringLiteral("zzz"));
+    EXPECT_EQ(prov->currentText(), QStringLiteral("ZZ")) << "not checked, at most 2 characters";
+}
+
+TEST_F(ConventionsTest, ProvinceBoxListsTheCodesAndForgetsTheSelectionOnFocus) {
+    auto* prov = Find<ProvinceBox>(&screen, QStringLiteral("txtProv"));
+    // The list holds every code it names: 112, although it is spoken of as 110.
+    ASSERT_EQ(prov->count(), 112);
+    EXPECT_EQ(prov->itemText(0), QStringLiteral("AG"));
+    EXPECT_EQ(prov->itemText(1), QStringLiteral("AL"));
+    EXPECT_EQ(prov->itemText(111), QStringLiteral("VV"));
+    prov->setCurrentIndex(prov->findText(QStringLiteral("TO")));
+    test::Focus(Box("txtNome"));
+    test::Focus(prov);
+    EXPECT_EQ(prov->currentIndex(), -1);
+    EXPECT_EQ(prov->currentText(), QStringLiteral("TO")) << "the text stays";
+}
+
+TEST_F(ConventionsTest, HintsFollowTheMouseAndBackgroundClearsThem) {
+    auto* panInfo = Find<QLabel>(&screen, QStringLiteral("panInfo"));
+    EXPECT_EQ(panInfo->text(), QStringLiteral("Pronto...")) << "idle text until the mouse moves";
+    QEnterEvent enter(QPointF(1, 1), QPointF(1, 1), QPointF(1, 1));
+    QCoreApplication::sendEvent(calcola, &enter);
+    EXPECT_EQ(panInfo->text(), QStringLiteral("Calcola gli importi totali."));
+    QCoreApplication::sendEvent(Find(&screen, QStringLiteral("cmdSalva")), &enter);
+    EXPECT_EQ(panInfo->text(), QStringLiteral("Salva la scheda corrente in archivio."));
+    QMouseEvent move(QEvent::MouseMove, QPointF(2, 2), QPointF(2, 2), Qt::NoButton, Qt::NoButton,
+                     Qt::NoModifier);
+    QCoreApplication::sendEvent(Find(&screen, QStringLiteral("panDati")), &move);
+    EXPECT_EQ(panInfo->text(), QString());
+}
+
+TEST_F(ConventionsTest, TextOfReadsEveryKindOfControl) {
+    auto* prov = Find<ProvinceBox>(&screen, QStringLiteral("txtProv"));
+    SetTextOf(prov, QStringLiteral("RM"));
+    EXPECT_EQ(TextOf(prov), QStringLiteral("RM"));
+    EXPECT_EQ(prov->currentIndex(), -1);
+    SetTextOf(Box("txtNome"), QStringLiteral("Rossi"));
+    EXPECT_EQ(TextOf(Box("txtNome")), QStringLiteral("Rossi"));
+}
+
+}  // namespace
+}  // namespace corvelo
