@@ -255,16 +255,24 @@ void ScreenKit::Typed(QWidget* box) {
     if (!edit) return;
     const BoxKind kind = kinds_.value(box->objectName(), BoxKind::Plain);
     const QString typed = edit->text();
-    QString wanted = typed.trimmed();
-    if (kind != BoxKind::Trimmed) wanted = wanted.toUpper();
+    // Trimming takes blanks and control characters; case changes touch only
+    // a-z, as everywhere in the system.
+    qsizetype leading = 0;
+    qsizetype end = typed.size();
+    while (leading < end && typed.at(leading).unicode() <= u' ') ++leading;
+    while (end > leading && typed.at(end - 1).unicode() <= u' ') --end;
+    QString wanted = typed.mid(leading, end - leading);
+    if (kind != BoxKind::Trimmed) {
+        for (QChar& c : wanted) {
+            if (c >= u'a' && c <= u'z') c = QChar(c.unicode() - u'a' + u'A');
+        }
+    }
     if (wanted == typed) return;
     // Keep the cursor where the user is typing, less the blanks removed before it.
-    int cursor = edit->cursorPosition();
-    int leading = 0;
-    while (leading < typed.size() && typed.at(leading).isSpace()) ++leading;
-    cursor = qBound(0, cursor - leading, static_cast<int>(wanted.size()));
+    qsizetype cursor = edit->cursorPosition();
+    cursor = qBound(qsizetype(0), cursor - leading, wanted.size());
     edit->setText(wanted);
-    edit->setCursorPosition(cursor);
+    edit->setCursorPosition(static_cast<int>(cursor));
 }
 
 void ScreenKit::SetHint(const QString& text) {

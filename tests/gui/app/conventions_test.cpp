@@ -234,6 +234,9 @@ TEST_F(ConventionsTest, UpperAndTrimmedBoxesChangeWhileTyping) {
     QLineEdit* cf = Box("txtCodFisc");
     test::Type(cf, QStringLiteral(" rss m"));
     EXPECT_EQ(cf->text(), QStringLiteral("RSSM")) << "blanks at the ends vanish at once";
+    cf->clear();
+    test::Type(cf, QStringLiteral("àb"));
+    EXPECT_EQ(cf->text(), QStringLiteral("àB")) << "only a-z change case";
     QLineEdit* email = Box("txtEmail");
     test::Type(email, QStringLiteral("Mario@Esempio.it "));
     EXPECT_EQ(email->text(), QStringLiteral("Mario@Esempio.it"));
