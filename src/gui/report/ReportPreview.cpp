@@ -52,10 +52,11 @@ ReportPreview::ReportPreview(QPrinter& printer, const QString& title, PaintJob j
     layout->addWidget(bar);
     layout->addWidget(view_, 1);
 
-    // 100 %: a page as large as it is on paper.
+    // 100 %: a page as large as it is on paper. The view mode goes first, as
+    // choosing it resets the zoom to fit the window.
+    view_->setViewMode(QPrintPreviewWidget::SinglePageView);
     view_->setZoomMode(QPrintPreviewWidget::CustomZoom);
     view_->setZoomFactor(1.0);
-    view_->setViewMode(QPrintPreviewWidget::SinglePageView);
     resize(1100, 800);
 }
 

@@ -13,6 +13,7 @@
 #include "core/report/pdf_writer.h"
 #include "core/report/templates.h"
 #include "gui/report/ReportPreview.h"
+#include "gui/report/report_services.h"
 #include "support/screen_test.h"
 
 namespace corvelo {
@@ -200,6 +201,34 @@ TEST_F(ReportPainterTest, PreviewWindowOpensAtFullSizeWithItsFewCommands) {
     preview.show();
     preview.closeAction()->trigger();
     EXPECT_FALSE(preview.isVisible());
+}
+
+}  // namespace
+}  // namespace corvelo
+
+namespace corvelo {
+namespace {
+
+TEST_F(ReportPainterTest, PreviewShownModallyPrintsThroughTheServices) {
+    QPrinter printer;
+    const report::ReportDocument doc = report::BuildItemCard({}, "f");
+    SetUpReportPrinter(printer, doc);
+    bool seen = false;
+    test::OnNextModal([&](QWidget* modal) {
+        auto* preview = qobject_cast<ReportPreview*>(modal);
+        ASSERT_NE(preview, nullptr);
+        seen = true;
+        EXPECT_EQ(preview->windowTitle(), QStringLiteral("Anteprima di stampa"));
+        EXPECT_DOUBLE_EQ(preview->zoom(), 1.0);
+        preview->printAction()->trigger();
+        preview->closeAction()->trigger();
+    });
+    ShowReportPreview(services, printer, QStringLiteral("Anteprima di stampa"),
+                      [&doc](QPrinter& p) { PaintReport(p, doc); });
+    EXPECT_TRUE(seen);
+    EXPECT_EQ(services.printDialogs, 1);
+    ASSERT_EQ(services.printJobs.size(), 1u);
+    EXPECT_EQ(services.printJobs[0].kind, test::PrintJobRecord::Kind::Print);
 }
 
 }  // namespace
