@@ -45,7 +45,7 @@ int Run(Context& ctx) {
         ctx.err << kMsgAccessoArchivio << "\n";
         return kFileError;
     }
-    if (!WriteSpreadsheetFile(out, ReceiptExportBytes(g.grid))) {
+    if (!WriteReceiptExport(out, g.grid)) {
         ctx.err << kMsgEsportaFallita << "\n";
         return kFileError;
     }

@@ -39,6 +39,9 @@ std::array<SpreadsheetColumn, 17> ReceiptExportHeaders() {
 ReceiptExportGrid FillReceiptExportGrid(const std::filesystem::path& path, FileSystem& fs) {
     ReceiptExportGrid out;
     bool first = true;
+    std::error_code ec;
+    const auto bytes = std::filesystem::file_size(path, ec);
+    if (!ec) out.grid.Reserve(static_cast<std::size_t>(bytes / R::kSize), 192);
     out.status = ArchiveReader::Scan(
         path, R::kSize,
         [&](const char* record, std::size_t card) {
@@ -60,6 +63,11 @@ ReceiptExportGrid FillReceiptExportGrid(const std::filesystem::path& path, FileS
 std::string ReceiptExportBytes(const TextGrid& grid) {
     const auto headers = ReceiptExportHeaders();
     return SpreadsheetBytes(kReceiptExportWorksheet, headers, grid);
+}
+
+bool WriteReceiptExport(const std::filesystem::path& file, const TextGrid& grid) {
+    const auto headers = ReceiptExportHeaders();
+    return WriteSpreadsheetFile(file, kReceiptExportWorksheet, headers, grid);
 }
 
 }  // namespace corvelo

@@ -44,4 +44,8 @@ ReceiptExportGrid FillReceiptExportGrid(const std::filesystem::path& path,
 // The bytes of Archivio_Ricevute.xls for `grid`.
 std::string ReceiptExportBytes(const TextGrid& grid);
 
+// Writes Archivio_Ricevute.xls (or any `file`) for `grid`, replacing it
+// whole; false when it cannot be written (the old file then stays).
+bool WriteReceiptExport(const std::filesystem::path& file, const TextGrid& grid);
+
 }  // namespace corvelo

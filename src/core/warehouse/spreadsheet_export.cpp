@@ -3,8 +3,12 @@
 #include <fcntl.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <array>
 #include <cerrno>
 #include <cstdio>
+#include <cstring>
+#include <new>
 
 #include "core/storage/cp1252.h"
 #include "core/storage/text.h"
@@ -32,41 +36,104 @@ void TextGrid::CloseCell() {
 
 namespace {
 
+// Collects the file in a string (tests, small files).
+struct StringSink {
+    std::string& out;
+    void Append(std::string_view bytes) { out += bytes; }
+    void Append(char c) { out += c; }
+};
+
+// Streams the file through a page-aligned buffer written in whole blocks at
+// page-aligned offsets: the kernel copies such writes far faster than those
+// of a large unaligned string.
+class FileSink {
+  public:
+    static constexpr std::size_t kBlock = 256 * 1024;
+    explicit FileSink(int fd)
+        : fd_(fd), buffer_(static_cast<char*>(::operator new[](kBlock, std::align_val_t{4096}))) {}
+    ~FileSink() { ::operator delete[](buffer_, std::align_val_t{4096}); }
+    FileSink(const FileSink&) = delete;
+    FileSink& operator=(const FileSink&) = delete;
+
+    void Append(char c) {
+        if (used_ == kBlock) Flush();
+        buffer_[used_++] = c;
+    }
+    void Append(std::string_view bytes) {
+        if (bytes.size() <= kBlock - used_) {  // the common case: it fits
+            std::memcpy(buffer_ + used_, bytes.data(), bytes.size());
+            used_ += bytes.size();
+            return;
+        }
+        while (!bytes.empty()) {
+            if (used_ == kBlock) Flush();
+            const std::size_t n = std::min(bytes.size(), kBlock - used_);
+            std::memcpy(buffer_ + used_, bytes.data(), n);
+            used_ += n;
+            bytes.remove_prefix(n);
+        }
+    }
+    // Writes what is buffered; false once any write has failed.
+    bool Flush() {
+        std::size_t done = 0;
+        while (ok_ && done < used_) {
+            const ssize_t n = ::write(fd_, buffer_ + done, used_ - done);
+            if (n < 0 && errno == EINTR) continue;
+            if (n <= 0)
+                ok_ = false;
+            else
+                done += static_cast<std::size_t>(n);
+        }
+        used_ = 0;
+        return ok_;
+    }
+
+  private:
+    int fd_;
+    char* buffer_;
+    std::size_t used_ = 0;
+    bool ok_ = true;
+};
+
+// The bytes written as they are: ASCII other than the four HTML specials.
+constexpr std::array<bool, 256> kPlain = [] {
+    std::array<bool, 256> plain{};
+    for (int c = 0; c < 0x80; ++c) plain[c] = c != '&' && c != '<' && c != '>' && c != '"';
+    return plain;
+}();
+
 // Appends a UTF-8 text as Windows-1252 with the four HTML specials as
 // entities; characters outside the code page become '?'.
-void AppendEscaped(std::string_view utf8, std::string& out) {
+template <class Sink>
+void AppendEscaped(Sink& sink, std::string_view utf8) {
+    std::size_t run = 0;  // start of the plain ASCII run not yet appended
     std::size_t i = 0;
+    auto flush_run = [&] {
+        if (i > run) sink.Append(utf8.substr(run, i - run));
+    };
     while (i < utf8.size()) {
         const unsigned char c = static_cast<unsigned char>(utf8[i]);
-        if (c < 0x80) {
-            switch (c) {
-                case '&':
-                    out += "&amp;";
-                    break;
-                case '<':
-                    out += "&lt;";
-                    break;
-                case '>':
-                    out += "&gt;";
-                    break;
-                case '"':
-                    out += "&quot;";
-                    break;
-                default:
-                    out += static_cast<char>(c);
-            }
+        if (kPlain[c]) {
             ++i;
             continue;
         }
-        // One multi-byte character: hand its bytes to the code page converter.
-        std::size_t n = 1;
-        while (i + n < utf8.size() && (static_cast<unsigned char>(utf8[i + n]) & 0xC0) == 0x80 &&
-               n < 4) {
-            ++n;
+        flush_run();
+        if (c < 0x80) {
+            sink.Append(c == '&' ? "&amp;" : c == '<' ? "&lt;" : c == '>' ? "&gt;" : "&quot;");
+            ++i;
+        } else {
+            // One multi-byte character: hand its bytes to the code page converter.
+            std::size_t n = 1;
+            while (i + n < utf8.size() && n < 4 &&
+                   (static_cast<unsigned char>(utf8[i + n]) & 0xC0) == 0x80) {
+                ++n;
+            }
+            sink.Append(Utf8ToCp1252(utf8.substr(i, n)));
+            i += n;
         }
-        out += Utf8ToCp1252(utf8.substr(i, n));
-        i += n;
+        run = i;
     }
+    flush_run();
 }
 
 constexpr std::string_view kHead =
@@ -104,61 +171,84 @@ constexpr std::string_view kAfterName =
     "<tr>";
 constexpr std::string_view kHeaderCell =
     "<td style=\"text-align: left; font-weight: bold;\" width=";
-constexpr std::string_view kDataCell = "<td style=\"text-align: left;\" sdnum=\"1040;0;@\">";
+#define CORVELO_DATA_CELL "<td style=\"text-align: left;\" sdnum=\"1040;0;@\">"
+// A row is written as "<tr>" kDataCell TEXT, then kNextCell TEXT for every
+// further cell, then kRowEnd: one copy at each cell boundary.
+constexpr std::string_view kRowStart = "<tr>" CORVELO_DATA_CELL;
+constexpr std::string_view kNextCell = "</td>" CORVELO_DATA_CELL;
+constexpr std::string_view kRowEnd = "</td></tr>";
+#undef CORVELO_DATA_CELL
 constexpr std::string_view kTail = "</table></body></html>";
+
+template <class Sink>
+void WritePieces(Sink& sink, std::string_view worksheet, std::span<const SpreadsheetColumn> headers,
+                 const TextGrid& grid) {
+    sink.Append(kHead);
+    AppendEscaped(sink, worksheet);
+    sink.Append(kAfterName);
+    for (const SpreadsheetColumn& h : headers) {
+        sink.Append(kHeaderCell);
+        sink.Append(std::to_string(h.width));
+        sink.Append('>');
+        AppendEscaped(sink, h.title);
+        sink.Append("</td>");
+    }
+    sink.Append("</tr>");
+    for (std::size_t r = 0; r < grid.RowCount(); ++r) {
+        if (grid.ColumnCount() < 2) {
+            sink.Append("<tr></tr>");
+            continue;
+        }
+        for (std::size_t c = 1; c < grid.ColumnCount(); ++c) {
+            sink.Append(c == 1 ? kRowStart : kNextCell);
+            AppendEscaped(sink, TrimView(grid.Cell(r, c)));
+        }
+        sink.Append(kRowEnd);
+    }
+    sink.Append(kTail);
+}
+
+// Writes through `fill(fd)` into a temporary file beside `path`, flushes it
+// to disk and renames it over `path`; the old file stays on any failure.
+template <class Fill>
+bool ReplaceFile(const std::filesystem::path& path, Fill&& fill) {
+    std::filesystem::path temp = path;
+    temp += ".tmp";
+    const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    if (fd < 0) return false;
+    bool ok = fill(fd);
+    ok = ok && ::fsync(fd) == 0;
+    ok = (::close(fd) == 0) && ok;
+    ok = ok && std::rename(temp.c_str(), path.c_str()) == 0;
+    if (!ok) ::unlink(temp.c_str());
+    return ok;
+}
 
 }  // namespace
 
 std::string SpreadsheetBytes(std::string_view worksheet, std::span<const SpreadsheetColumn> headers,
                              const TextGrid& grid) {
     std::string out;
-    const std::size_t exported = grid.ColumnCount() > 0 ? grid.ColumnCount() - 1 : 0;
-    out.reserve(kHead.size() + kAfterName.size() + 128 * headers.size() +
-                grid.RowCount() * (9 + exported * (kDataCell.size() + 5 + 16)));
-    out += kHead;
-    AppendEscaped(worksheet, out);
-    out += kAfterName;
-    for (const SpreadsheetColumn& h : headers) {
-        out += kHeaderCell;
-        out += std::to_string(h.width);
-        out += '>';
-        AppendEscaped(h.title, out);
-        out += "</td>";
-    }
-    out += "</tr>";
-    for (std::size_t r = 0; r < grid.RowCount(); ++r) {
-        out += "<tr>";
-        for (std::size_t c = 1; c < grid.ColumnCount(); ++c) {
-            out += kDataCell;
-            AppendEscaped(TrimView(grid.Cell(r, c)), out);
-            out += "</td>";
-        }
-        out += "</tr>";
-    }
-    out += kTail;
+    StringSink sink{out};
+    WritePieces(sink, worksheet, headers, grid);
     return out;
 }
 
+bool WriteSpreadsheetFile(const std::filesystem::path& path, std::string_view worksheet,
+                          std::span<const SpreadsheetColumn> headers, const TextGrid& grid) {
+    return ReplaceFile(path, [&](int fd) {
+        FileSink sink(fd);
+        WritePieces(sink, worksheet, headers, grid);
+        return sink.Flush();
+    });
+}
+
 bool WriteSpreadsheetFile(const std::filesystem::path& path, std::string_view bytes) {
-    std::filesystem::path temp = path;
-    temp += ".tmp";
-    const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
-    if (fd < 0) return false;
-    bool ok = true;
-    std::size_t done = 0;
-    while (ok && done < bytes.size()) {
-        const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
-        if (n < 0 && errno == EINTR) continue;
-        if (n <= 0)
-            ok = false;
-        else
-            done += static_cast<std::size_t>(n);
-    }
-    ok = ok && ::fsync(fd) == 0;
-    ok = (::close(fd) == 0) && ok;
-    ok = ok && std::rename(temp.c_str(), path.c_str()) == 0;
-    if (!ok) ::unlink(temp.c_str());
-    return ok;
+    return ReplaceFile(path, [&](int fd) {
+        FileSink sink(fd);
+        sink.Append(bytes);
+        return sink.Flush();
+    });
 }
 
 }  // namespace corvelo

@@ -45,6 +45,11 @@ class TextGrid {
     void Clear();
     // Appends a row; cells are added in column order with AddCell (or by
     // appending to OpenCell() and calling CloseCell()).
+    // Makes room for `rows` rows of about `bytes_per_row` bytes.
+    void Reserve(std::size_t rows, std::size_t bytes_per_row) {
+        ends_.reserve(rows * columns_);
+        text_.reserve(rows * bytes_per_row);
+    }
     void AddCell(std::string_view text) {
         text_ += text;
         CloseCell();
@@ -78,5 +83,11 @@ std::string SpreadsheetBytes(std::string_view worksheet, std::span<const Spreads
 // temporary name, flushed to disk, renamed over it. On failure the old
 // file is left as it was and false is returned.
 bool WriteSpreadsheetFile(const std::filesystem::path& path, std::string_view bytes);
+
+// The same for the file of `grid`, streamed to the disk without building
+// the whole file in memory first (an archive of 100,000 receipts makes a
+// file of about 100 MB).
+bool WriteSpreadsheetFile(const std::filesystem::path& path, std::string_view worksheet,
+                          std::span<const SpreadsheetColumn> headers, const TextGrid& grid);
 
 }  // namespace corvelo

@@ -95,6 +95,21 @@ TEST(ReceiptExportTest, EmptyArchiveExportsTenEmptyRows) {
     EXPECT_EQ(ReceiptExportBytes(g.grid), Golden(std::vector<std::vector<std::string>>(10)));
 }
 
+TEST(ReceiptExportTest, StreamedFileEqualsTheBytesAcrossWriteBlocks) {
+    TempFolder dir;
+    std::vector<TRicevuta> records;
+    for (int n = 1; n <= 400; ++n) {
+        records.push_back(MakeReceipt({std::to_string(n), "01/01/2024", "Citt\xC3\xA0 & \"Co\""}));
+    }
+    WriteArchive(dir / "2024.ric", records);
+    const ReceiptExportGrid g = FillReceiptExportGrid(dir / "2024.ric");
+    const auto path = dir / std::string(kReceiptExportFileName);
+    ASSERT_TRUE(WriteReceiptExport(path, g.grid));
+    const std::string bytes = ReadBytes(path);
+    EXPECT_GT(bytes.size(), 256u * 1024u);
+    EXPECT_EQ(bytes, ReceiptExportBytes(g.grid));
+}
+
 TEST(ReceiptExportTest, FileIsReplacedWholeOrNotAtAll) {
     TempFolder dir;
     const auto path = dir / std::string(kReceiptExportFileName);

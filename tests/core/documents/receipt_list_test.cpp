@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <fstream>
+
 #include "core/documents/receipt_archive.h"
 #include "core/documents/receipt_list_line.h"
 #include "core/documents/receipt_search.h"
@@ -128,6 +130,37 @@ TEST(LocateTest, LastRecordGivingTheLineWinsWithItsCardPosition) {
     FaultFileSystem fs;
     fs.FailFrom(IoOp::kRead);
     EXPECT_FALSE(LocateReceiptByLine(dir / "2024.ric", ReceiptListLine(twin), fs).found());
+}
+
+}  // namespace
+}  // namespace corvelo
+
+namespace corvelo {
+namespace {
+
+// Records cut by the reader's blocks, and a trailing partial record, which
+// is not a record.
+TEST(ArchiveScanTest, EveryRecordOnceAcrossReadBlocks) {
+    TempFolder dir;
+    std::vector<TRicevuta> records;
+    for (int n = 1; n <= 200; ++n) {
+        records.push_back(
+            MakeReceipt({std::to_string(n), "", "C", "0,00", "0,00", "0,00", "0,00", "No"}));
+    }
+    WriteArchive(dir / "2024.ric", records);
+    {
+        std::ofstream out(dir / "2024.ric", std::ios::binary | std::ios::app);
+        out << "partial";
+    }
+    const ReceiptListResult result = UnpaidReceipts(dir / "2024.ric");
+    ASSERT_TRUE(result.status.ok());
+    ASSERT_EQ(result.lines.size(), 200u);
+    for (int n = 1; n <= 200; ++n) {
+        EXPECT_EQ(Trim(result.lines[n - 1].substr(8, 12)), std::to_string(n));
+    }
+    FaultFileSystem fs;
+    fs.ShortReads(1000);
+    EXPECT_FALSE(UnpaidReceipts(dir / "2024.ric", fs).status.ok());
 }
 
 }  // namespace
