@@ -24,7 +24,10 @@ std::string FinishTotal(const std::string& text) {
 }
 
 std::string ConversionError(std::string_view text) {
-    return "'" + std::string(text) + "' is not a valid floating point value";
+    std::string message(1, '\'');
+    message += text;
+    message += "' is not a valid floating point value";
+    return message;
 }
 
 }  // namespace

@@ -76,7 +76,7 @@ NumberingScreen NumberingOnShow(std::string_view tag, std::string_view inizio_se
         s.inizio = std::string(inizio_setting);
         s.tipo = TrimView(solare_setting) == kSaldataSi;
     }
-    if (TrimView(s.inizio).empty()) s.inizio = "1";
+    if (TrimView(s.inizio).empty()) s.inizio.assign(1, '1');
     return s;
 }
 
