@@ -4,6 +4,8 @@
 #include <cstdio>
 
 #include "core/app/routines.h"
+#include "core/app/settings_file.h"
+#include "core/app/settings_names.h"
 #include "core/storage/messages.h"
 #include "core/storage/record_scan.h"
 #include "core/storage/ricevuta.h"
@@ -92,6 +94,18 @@ std::optional<NumberingSettings> NumberingToApply(std::string_view tag,
     if (TrimView(tag) != kNumberingTag) return std::nullopt;
     return NumberingSettings{Trim(screen.inizio),
                              std::string(screen.tipo ? kSaldataSi : kSaldataNo)};
+}
+
+NumberingSettings ReadNumberingSettings(const std::filesystem::path& settings_file) {
+    return {ReadSetting(settings_file, settings::kNumberingSection, settings::kStartKey),
+            ReadSetting(settings_file, settings::kNumberingSection, settings::kYearSuffixKey)};
+}
+
+std::optional<std::string> WriteNumberingSettings(const std::filesystem::path& settings_file,
+                                                  const NumberingSettings& settings) {
+    return WriteSettings(settings_file, settings::kNumberingSection,
+                         {{std::string(settings::kStartKey), settings.inizio},
+                          {std::string(settings::kYearSuffixKey), settings.solare}});
 }
 
 }  // namespace corvelo

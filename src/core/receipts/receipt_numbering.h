@@ -71,4 +71,11 @@ struct NumberingSettings {
 std::optional<NumberingSettings> NumberingToApply(std::string_view tag,
                                                   const NumberingScreen& screen);
 
+// The two settings as the settings file `settings_file` holds them ("" for
+// what is missing).
+NumberingSettings ReadNumberingSettings(const std::filesystem::path& settings_file);
+// Writes both settings; nullopt on success, otherwise the failure text.
+std::optional<std::string> WriteNumberingSettings(const std::filesystem::path& settings_file,
+                                                  const NumberingSettings& settings);
+
 }  // namespace corvelo

@@ -1,5 +1,7 @@
 #include "core/receipts/receipt_texts.h"
 
+#include "core/app/settings_file.h"
+#include "core/app/settings_names.h"
 #include "core/storage/text.h"
 
 namespace corvelo {
@@ -38,6 +40,37 @@ ReceiptTexts ClearedReceipt(const ReceiptTexts& current) {
     t[TRicevuta::Acconti] = "0,00";
     t.saldata = false;
     return t;
+}
+
+namespace {
+
+// The field shown by an editor box named in the settings table.
+std::size_t FieldOfBox(std::string_view box) {
+    for (std::size_t f = 0; f < TRicevuta::kFieldCount; ++f) {
+        if (ReceiptControlName(f) == box) return f;
+    }
+    return TRicevuta::kFieldCount;
+}
+
+}  // namespace
+
+void ReadIssuerSettings(const std::filesystem::path& settings_file, ReceiptTexts& texts) {
+    for (const settings::IssuerKey& k : settings::kIssuerKeys) {
+        const std::size_t f = FieldOfBox(k.box);
+        if (f < TRicevuta::kFieldCount) {
+            texts[f] = ReadSetting(settings_file, settings::kIssuerSection, k.key);
+        }
+    }
+}
+
+std::optional<std::string> WriteIssuerSettings(const std::filesystem::path& settings_file,
+                                               const ReceiptTexts& texts) {
+    SettingValues values;
+    for (const settings::IssuerKey& k : settings::kIssuerKeys) {
+        const std::size_t f = FieldOfBox(k.box);
+        if (f < TRicevuta::kFieldCount) values.emplace_back(std::string(k.key), Trim(texts[f]));
+    }
+    return WriteSettings(settings_file, settings::kIssuerSection, values);
 }
 
 }  // namespace corvelo

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <array>
+#include <filesystem>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -51,5 +52,13 @@ std::optional<bool> SaldataCheck(std::string_view stored);
 // customer, number, line and total box empty, txtAcconti "0,00", the check
 // box unchecked; the issuer boxes and txtTassa keep what `current` holds.
 ReceiptTexts ClearedReceipt(const ReceiptTexts& current);
+
+// The issuer boxes and the stamp duty as the settings file keeps them
+// between sessions (section "Ditta Emittente"): read into `texts` when the
+// editor opens, written from it when the editor closes, whatever receipt is
+// shown. Writing gives nullopt on success, otherwise the failure text.
+void ReadIssuerSettings(const std::filesystem::path& settings_file, ReceiptTexts& texts);
+std::optional<std::string> WriteIssuerSettings(const std::filesystem::path& settings_file,
+                                               const ReceiptTexts& texts);
 
 }  // namespace corvelo

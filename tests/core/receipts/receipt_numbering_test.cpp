@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "core/receipts/receipt_texts.h"
 #include "core/storage/messages.h"
 #include "core/storage/temp_folder.h"
 
@@ -66,6 +67,34 @@ TEST(NumberingScreenTest, ShowLeaveAndApply) {
     EXPECT_EQ(NumberingToApply("ricevute", {" 1 ", false}), (NumberingSettings{"1", "No"}));
     EXPECT_EQ(NumberingToApply("ricevute", {"5", true}), (NumberingSettings{"5", "S\xC3\xAC"}));
     EXPECT_EQ(NumberingToApply("clienti", {"5", true}), std::nullopt);
+}
+
+}  // namespace
+}  // namespace corvelo
+
+namespace corvelo {
+namespace {
+
+TEST(ReceiptSettings, NumberingAndIssuerDataRoundTripThroughTheSettingsFile) {
+    testing::TempFolder dir;
+    const auto ini = dir / "Vendarolo.ini";
+    EXPECT_EQ(ReadNumberingSettings(ini), (NumberingSettings{"", ""}));
+    ASSERT_EQ(WriteNumberingSettings(ini, {"100", "S\xC3\xAC"}), std::nullopt);
+    EXPECT_EQ(ReadNumberingSettings(ini), (NumberingSettings{"100", "S\xC3\xAC"}));
+
+    ReceiptTexts shown;
+    shown[TRicevuta::Ditta] = " Bar Sport ";
+    shown[TRicevuta::Libero02] = "Tel. 1";
+    shown[TRicevuta::Tassa] = "2,00";
+    shown[TRicevuta::Cliente] = "not a setting";
+    ASSERT_EQ(WriteIssuerSettings(ini, shown), std::nullopt);
+    ReceiptTexts opened;
+    ReadIssuerSettings(ini, opened);
+    EXPECT_EQ(opened[TRicevuta::Ditta], "Bar Sport");
+    EXPECT_EQ(opened[TRicevuta::Libero02], "Tel. 1");
+    EXPECT_EQ(opened[TRicevuta::Tassa], "2,00");
+    EXPECT_EQ(opened[TRicevuta::Cliente], "");
+    EXPECT_EQ(ReadNumberingSettings(ini).inizio, "100");  // the other section is kept
 }
 
 }  // namespace
