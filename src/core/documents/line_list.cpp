@@ -1,17 +1,27 @@
 #include "core/documents/line_list.h"
 
 #include <algorithm>
-#include <numeric>
+#include <array>
 
 namespace corvelo {
+
+namespace {
+
+constexpr std::array<unsigned char, 256> kFold = [] {
+    std::array<unsigned char, 256> fold{};
+    for (int c = 0; c < 256; ++c) {
+        fold[c] = static_cast<unsigned char>((c >= 'A' && c <= 'Z') ? c - 'A' + 'a' : c);
+    }
+    return fold;
+}();
+
+}  // namespace
 
 int CompareCaseless(std::string_view a, std::string_view b) {
     const std::size_t n = std::min(a.size(), b.size());
     for (std::size_t i = 0; i < n; ++i) {
-        unsigned char x = static_cast<unsigned char>(a[i]);
-        unsigned char y = static_cast<unsigned char>(b[i]);
-        if (x >= 'A' && x <= 'Z') x = static_cast<unsigned char>(x - 'A' + 'a');
-        if (y >= 'A' && y <= 'Z') y = static_cast<unsigned char>(y - 'A' + 'a');
+        const unsigned char x = kFold[static_cast<unsigned char>(a[i])];
+        const unsigned char y = kFold[static_cast<unsigned char>(b[i])];
         if (x != y) return x < y ? -1 : 1;
     }
     if (a.size() == b.size()) return 0;
@@ -19,16 +29,10 @@ int CompareCaseless(std::string_view a, std::string_view b) {
 }
 
 void LineList::SortCaseless() {
-    std::vector<std::size_t> order(size());
-    std::iota(order.begin(), order.end(), std::size_t{0});
-    std::stable_sort(order.begin(), order.end(), [this](std::size_t x, std::size_t y) {
-        return CompareCaseless((*this)[x], (*this)[y]) < 0;
+    std::stable_sort(spans_.begin(), spans_.end(), [this](const Span& x, const Span& y) {
+        return CompareCaseless(std::string_view(text_).substr(x.begin, x.end - x.begin),
+                               std::string_view(text_).substr(y.begin, y.end - y.begin)) < 0;
     });
-    LineList sorted;
-    sorted.text_.reserve(text_.size());
-    sorted.ends_.reserve(ends_.size());
-    for (std::size_t i : order) sorted.Add((*this)[i]);
-    *this = std::move(sorted);
 }
 
 std::vector<std::string> LineList::ToVector() const {

@@ -11,24 +11,32 @@ namespace corvelo {
 
 class LineList {
   public:
-    std::size_t size() const { return ends_.size(); }
-    bool empty() const { return ends_.empty(); }
+    std::size_t size() const { return spans_.size(); }
+    bool empty() const { return spans_.empty(); }
     std::string_view operator[](std::size_t i) const {
-        const std::size_t begin = i == 0 ? 0 : ends_[i - 1];
-        return std::string_view(text_).substr(begin, ends_[i] - begin);
+        return std::string_view(text_).substr(spans_[i].begin, spans_[i].end - spans_[i].begin);
     }
 
     void Clear() {
         text_.clear();
-        ends_.clear();
+        spans_.clear();
+        open_ = 0;
+    }
+    // Makes room for `lines` lines of `bytes` bytes in all.
+    void Reserve(std::size_t lines, std::size_t bytes) {
+        spans_.reserve(lines);
+        text_.reserve(bytes);
     }
     void Add(std::string_view line) {
-        text_ += line;
-        ends_.push_back(text_.size());
+        OpenLine() += line;
+        CloseLine();
     }
     // Building a line in place: append to OpenLine(), then CloseLine().
-    std::string& OpenLine() { return text_; }
-    void CloseLine() { ends_.push_back(text_.size()); }
+    std::string& OpenLine() {
+        open_ = text_.size();
+        return text_;
+    }
+    void CloseLine() { spans_.push_back({open_, text_.size()}); }
 
     // Sorts the lines by their text with the letters A-Z compared as a-z
     // (every other character by its code), keeping equal lines in order.
@@ -37,8 +45,13 @@ class LineList {
     std::vector<std::string> ToVector() const;
 
   private:
+    struct Span {
+        std::size_t begin;
+        std::size_t end;
+    };
     std::string text_;
-    std::vector<std::size_t> ends_;
+    std::vector<Span> spans_;  // in list order; sorting moves only these
+    std::size_t open_ = 0;
 };
 
 // Compares texts with A-Z taken as a-z; negative, zero or positive.

@@ -1,5 +1,9 @@
 #include "core/documents/receipt_dates.h"
 
+#include <array>
+#include <cstdint>
+
+#include "core/app/routines.h"
 #include "core/storage/cp1252.h"
 
 namespace corvelo {
@@ -22,6 +26,44 @@ DatePieces DatePiecesOf(std::string_view data) {
     // them again, so a piece past the end of the date is simply empty.
     const std::string_view date = TrimView(data);
     return {Trim(Characters(date, 3, 2)), Trim(Characters(date, 6, 4))};
+}
+
+std::optional<double> AmountNumber(std::string_view text) {
+    static constexpr std::array<double, 16> kPowers = {
+        1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
+    std::size_t i = 0;
+    const bool negative = !text.empty() && text[0] == '-';
+    if (negative) ++i;
+    std::uint64_t digits = 0;
+    int count = 0;
+    int decimals = -1;  // -1: no comma yet
+    bool plain = i < text.size();
+    for (; plain && i < text.size(); ++i) {
+        const char c = text[i];
+        if (c >= '0' && c <= '9') {
+            digits = digits * 10 + static_cast<std::uint64_t>(c - '0');
+            if (++count > 15) plain = false;
+            if (decimals >= 0) ++decimals;
+        } else if (c == ',' && decimals < 0) {
+            decimals = 0;
+        } else {
+            plain = false;
+        }
+    }
+    // "12," and ",5" are numbers too, but rare: leave them to the full rule,
+    // as every text that is not plain.
+    if (!plain || count == 0 || decimals == 0 || (decimals > 0 && count == decimals)) {
+        return TextToNumber(text);
+    }
+    double value = static_cast<double>(digits);
+    if (decimals > 0) value /= kPowers[static_cast<std::size_t>(decimals)];
+    return negative ? -value : value;
+}
+
+std::size_t RecordCountHint(const std::filesystem::path& path, std::size_t record_size) {
+    std::error_code ec;
+    const auto bytes = std::filesystem::file_size(path, ec);
+    return ec ? 0 : static_cast<std::size_t>(bytes / record_size);
 }
 
 std::string AmountErrorMessage(std::string_view numero, std::string_view amount) {

@@ -4,6 +4,9 @@
 // written otherwise (5/3/2024) gives pieces that match no period.
 #pragma once
 
+#include <cstddef>
+#include <filesystem>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -18,6 +21,16 @@ struct DatePieces {
 
 // `data` is the trimmed UTF-8 text of Data.
 DatePieces DatePiecesOf(std::string_view data);
+
+// TextToNumber, with a quick path for the plain amounts an archive holds
+// ("-1234,56": at most 15 digits, one comma). Such a text is the exact
+// quotient of two doubles (its digits and a power of ten below 10^16),
+// whose division is rounded once, exactly as the full conversion rounds.
+std::optional<double> AmountNumber(std::string_view text);
+
+// A rough number of records of the file at `path`, to size result lists
+// (0 when the size cannot be read).
+std::size_t RecordCountHint(const std::filesystem::path& path, std::size_t record_size);
 
 // The amount error shared by the summaries and the statistics.
 std::string AmountErrorMessage(std::string_view numero, std::string_view amount);

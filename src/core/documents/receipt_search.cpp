@@ -3,6 +3,7 @@
 #include <optional>
 
 #include "core/documents/archive_scan.h"
+#include "core/documents/receipt_dates.h"
 #include "core/documents/receipt_list_line.h"
 #include "core/storage/cp1252.h"
 #include "core/storage/text.h"
@@ -76,6 +77,10 @@ ReceiptListResult SearchReceipts(const std::filesystem::path& path, const Receip
         criteria[i] = {true, std::move(*key), &TRicevuta::kFields[kReceiptSearchBoxes[i].field]};
     }
 
+    if (needed == 0) {  // every receipt is listed
+        const std::size_t n = RecordCountHint(path, TRicevuta::kSize);
+        out.lines.Reserve(n, n * 176);
+    }
     char lowered[256];
     out.status = ArchiveReader::Scan(
         path, TRicevuta::kSize,

@@ -59,7 +59,7 @@ StatisticsResult BuildStatistics(const std::filesystem::path& path, std::string_
             amount.clear();
             AppendCp1252(RawField(record, f[TRicevuta::TotCorrispettivi]), amount);
             if (amount.empty()) return true;  // an empty amount counts as 0
-            const std::optional<double> v = TextToNumber(amount);
+            const std::optional<double> v = AmountNumber(amount);
             if (!v) {
                 std::string numero;
                 AppendCp1252(RawField(record, f[TRicevuta::NumRic]), numero);

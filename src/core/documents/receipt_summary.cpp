@@ -84,6 +84,10 @@ SummaryResult BuildSummary(const std::filesystem::path& path, const SummaryReque
             break;
     }
 
+    if (request.kind == SummaryKind::kAnnual) {
+        const std::size_t n = RecordCountHint(path, TRicevuta::kSize);
+        out.lines.Reserve(n, n * 176);
+    }
     std::array<double, 4> sums{};
     std::string data;
     std::string amount;
@@ -110,7 +114,7 @@ SummaryResult BuildSummary(const std::filesystem::path& path, const SummaryReque
                 amount.clear();
                 AppendCp1252(RawField(record, f[kSummed[i]]), amount);
                 if (amount.empty()) continue;  // an empty amount counts as 0
-                const std::optional<double> v = TextToNumber(amount);
+                const std::optional<double> v = AmountNumber(amount);
                 if (!v) {
                     bad_numero = std::string();
                     AppendCp1252(RawField(record, f[TRicevuta::NumRic]), *bad_numero);

@@ -2,7 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
+
+#include "core/app/routines.h"
 #include "core/documents/receipt_archive.h"
+#include "core/documents/receipt_dates.h"
 #include "core/documents/receipt_statistics.h"
 #include "core/storage/fault_file_system.h"
 #include "core/storage/messages.h"
@@ -168,6 +172,44 @@ TEST(StatisticsTest, YearCheckTitleAndBadAmount) {
     EXPECT_NE(st.notice.text.find("ricevuta n. 33"), std::string::npos);
     EXPECT_EQ(kStatisticsMonths[2].label, "Marzo");
     EXPECT_EQ(kStatisticsMonths[2].rgb, 0xFFE4C4u);
+}
+
+}  // namespace
+}  // namespace corvelo
+
+namespace corvelo {
+namespace {
+
+// The quick amount reading must give the very same double as the full one.
+TEST(AmountNumberTest, SameValueAsTextToNumber) {
+    for (const char* text : {"0,00",
+                             "0,10",
+                             "10,40",
+                             "20,20",
+                             "-3,00",
+                             "1,005",
+                             "0,125",
+                             "99999999,99",
+                             "123456789012345",
+                             "1234567890123456",
+                             "12,",
+                             ",5",
+                             "1,2,3",
+                             "abc",
+                             "",
+                             "-",
+                             "+5",
+                             "1E3",
+                             " 7 ",
+                             "0,0001",
+                             "-0,00"}) {
+        const std::optional<double> quick = AmountNumber(text);
+        const std::optional<double> full = TextToNumber(text);
+        ASSERT_EQ(quick.has_value(), full.has_value()) << text;
+        if (quick) {
+            EXPECT_EQ(std::memcmp(&*quick, &*full, sizeof(double)), 0) << text;
+        }
+    }
 }
 
 }  // namespace
