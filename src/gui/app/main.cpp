@@ -2,6 +2,7 @@
 
 #include "gui/app/services.h"
 #include "gui/app/shell.h"
+#include "gui/report/report_services.h"
 
 namespace {
 
@@ -20,7 +21,7 @@ void InstallWorkAreas(corvelo::AppShell& shell, corvelo::Services& services) {
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     corvelo::SetUpApplication();
-    corvelo::DesktopServices services(QCoreApplication::applicationDirPath());
+    corvelo::ReportDesktopServices services(QCoreApplication::applicationDirPath());
 
     // One copy per data folder; a second copy leaves every file alone.
     corvelo::SingleCopyLock lock(services.DataFolder());
