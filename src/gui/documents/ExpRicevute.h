@@ -1,0 +1,23 @@
+// The export of the open year archive: every receipt in a read-only grid,
+// written on request as the spreadsheet file Archivio_Ricevute.xls in the
+// data folder.
+#pragma once
+
+#include "gui/report/export_screen.h"
+
+namespace corvelo {
+
+class TfrmExpRicevute : public ExportScreen {
+    Q_OBJECT
+  public:
+    TfrmExpRicevute(Services& services, QWidget& editor, QWidget* parent = nullptr);
+
+  protected:
+    TextGrid ReadGrid() override;
+    bool WriteFile(const std::filesystem::path& file, const TextGrid& grid) override;
+
+  private:
+    QWidget& editor_;
+};
+
+}  // namespace corvelo

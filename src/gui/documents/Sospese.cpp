@@ -1,0 +1,108 @@
+#include "gui/documents/Sospese.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "core/documents/receipt_search.h"
+#include "gui/app/services.h"
+#include "gui/app/widgets.h"
+#include "gui/documents/editor_archive.h"
+#include "gui/report/list_screen.h"
+
+namespace corvelo {
+namespace {
+
+QString Q(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+}  // namespace
+
+TfrmSospese::TfrmSospese(Services& services, QWidget& editor, QWidget* parent)
+    : QDialog(parent), services_(services), editor_(editor) {
+    setObjectName(QStringLiteral("TfrmSospese"));
+    setWindowTitle(QStringLiteral(" Riepilogo ricevute non saldate"));
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+    setFont(look::Base());
+
+    results_ = new ListScreen(services_, this, {MessageKind::Plain});
+    results_->SetReport([this] {
+        return ListReportContent{std::string(kUnpaidReportTitle), results_->Lines()};
+    });
+
+    auto* banner = new QWidget(this);
+    banner->setObjectName(QStringLiteral("panBanner"));
+    banner->setAttribute(Qt::WA_StyledBackground);
+    banner->setStyleSheet(QStringLiteral("#panBanner { background: qlineargradient(x1:0, y1:0, "
+                                         "x2:1, y2:0, stop:0 %1, stop:1 #4F7DB8); }")
+                              .arg(QLatin1String(look::kHeaderColour)));
+    auto* picture =
+        new PictureButton(QStringLiteral("imgBanner"), QStringLiteral(":/pictures/sospese.svg"),
+                          QSize(40, 40), {}, banner);
+    picture->setAttribute(Qt::WA_TransparentForMouseEvents);
+    auto* title = new QLabel(QStringLiteral("RICEVUTE NON SALDATE"), banner);
+    QFont titleFont = look::Heading();
+    titleFont.setPointSize(16);
+    title->setFont(titleFont);
+    title->setStyleSheet(QStringLiteral("color: white;"));
+    auto* bannerRow = new QHBoxLayout(banner);
+    bannerRow->setContentsMargins(16, 8, 16, 8);
+    bannerRow->addWidget(picture);
+    bannerRow->addSpacing(8);
+    bannerRow->addWidget(title);
+    bannerRow->addStretch(1);
+
+    auto* hint = new QLabel(Q(kDoubleClickHelp), this);
+    hint->setStyleSheet(QStringLiteral("color: crimson;"));
+    auto* btnChiudi = new QPushButton(QStringLiteral("Chiudi"), this);
+    btnChiudi->setObjectName(QStringLiteral("btnChiudi"));
+    btnChiudi->setAutoDefault(false);
+    btnChiudi->setMinimumSize(110, 28);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(hint);
+    buttons->addStretch(1);
+    buttons->addWidget(results_->PrintButton());
+    buttons->addWidget(btnChiudi);
+
+    auto* page = new QVBoxLayout(this);
+    page->setContentsMargins(0, 0, 0, 0);
+    page->setSpacing(0);
+    page->addWidget(banner);
+    auto* body = new QVBoxLayout;
+    body->setContentsMargins(14, 10, 14, 12);
+    body->setSpacing(8);
+    body->addLayout(results_->MakeFindRow());
+    body->addWidget(results_->List(), 1);
+    body->addLayout(buttons);
+    page->addLayout(body, 1);
+
+    connect(btnChiudi, &QPushButton::clicked, this, &QDialog::reject);
+    connect(results_, &ListScreen::LineDoubleClicked, this, &TfrmSospese::lstRecordsDblClick);
+
+    // A failure keeps the lines read before it, without a message.
+    results_->ForgetFindKey();
+    results_->SetLines(UnpaidReceipts(EditorArchive(editor_, services_)).lines);
+
+    MakeFixedDialog(this, QSize(1000, 560));
+}
+
+void TfrmSospese::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    results_->FindBox()->setFocus(Qt::OtherFocusReason);
+}
+
+void TfrmSospese::lstRecordsDblClick() {
+    if (const auto line = results_->SelectedLine()) LoadReceiptByLine(editor_, services_, *line);
+    accept();
+}
+
+void TfrmSospese::done(int result) {
+    results_->Clear();
+    QDialog::done(result);
+}
+
+}  // namespace corvelo

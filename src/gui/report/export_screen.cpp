@@ -1,0 +1,185 @@
+#include "gui/report/export_screen.h"
+
+#include <QEvent>
+#include <QFile>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QTableView>
+#include <QVBoxLayout>
+
+#include "gui/app/Guida.h"
+#include "gui/app/conventions.h"
+#include "gui/app/services.h"
+#include "gui/app/widgets.h"
+
+namespace corvelo {
+namespace {
+
+QString Q(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+constexpr HintRule kHints[] = {
+    {"cmdEsporta", "Esporta l'archivio in formato Microsoft Excel."},
+    {"cmdGuida", "Visualizza la pagina della guida sensibile al contesto."},
+    {"cmdEsci", "Esci da questo ambiente di lavoro."},
+};
+
+// The grid is not one of the screen's panels, but moving over it clears the
+// status line all the same.
+class ClearHintOnMove : public QObject {
+  public:
+    ClearHintOnMove(QWidget* area, QLabel* panInfo) : QObject(area), panInfo_(panInfo) {
+        area->setMouseTracking(true);
+        area->installEventFilter(this);
+    }
+
+  protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::MouseMove && !panInfo_->text().isEmpty()) panInfo_->clear();
+        return false;
+    }
+
+  private:
+    QLabel* panInfo_;
+};
+
+}  // namespace
+
+TextGridModel::TextGridModel(std::span<const Column> columns, QObject* parent)
+    : QAbstractTableModel(parent),
+      columns_(columns.begin(), columns.end()),
+      grid_(columns.size()) {}
+
+void TextGridModel::SetGrid(TextGrid grid) {
+    beginResetModel();
+    grid_ = std::move(grid);
+    endResetModel();
+}
+
+int TextGridModel::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : static_cast<int>(grid_.RowCount());
+}
+
+int TextGridModel::columnCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : static_cast<int>(columns_.size());
+}
+
+QVariant TextGridModel::data(const QModelIndex& index, int role) const {
+    if (role != Qt::DisplayRole || !index.isValid()) return {};
+    const auto row = static_cast<std::size_t>(index.row());
+    const auto column = static_cast<std::size_t>(index.column());
+    if (row >= grid_.RowCount() || column >= grid_.ColumnCount()) return {};
+    return Q(grid_.Cell(row, column));
+}
+
+QVariant TextGridModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (role != Qt::DisplayRole || orientation != Qt::Horizontal || section < 0 ||
+        static_cast<std::size_t>(section) >= columns_.size())
+        return QAbstractTableModel::headerData(section, orientation, role);
+    return Q(columns_[static_cast<std::size_t>(section)].header);
+}
+
+// ---------------------------------------------------------------------------
+
+ExportScreen::ExportScreen(Services& services, const ExportScreenTexts& texts,
+                           std::span<const TextGridModel::Column> columns, QWidget* parent)
+    : QDialog(parent), services_(services), texts_(texts) {
+    setObjectName(QLatin1String(texts.name));
+    setWindowTitle(QString::fromUtf8(texts.caption));
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+    setFont(look::Base());
+
+    auto* banner = new QWidget(this);
+    banner->setObjectName(QStringLiteral("panBanner"));
+    banner->setAttribute(Qt::WA_StyledBackground);
+    banner->setStyleSheet(QStringLiteral("#panBanner { background: qlineargradient(x1:0, y1:0, "
+                                         "x2:1, y2:0, stop:0 %1, stop:1 #4F7DB8); }")
+                              .arg(QLatin1String(look::kHeaderColour)));
+    auto* title =
+        MakeLabel(QStringLiteral("titBanner"), QStringLiteral("ESPORTAZIONE IN EXCEL"), banner);
+    QFont titleFont = look::Heading();
+    titleFont.setPointSize(16);
+    title->setFont(titleFont);
+    title->setStyleSheet(QStringLiteral("color: white;"));
+    static constexpr PictureEntry kButtons[] = {
+        {"cmdEsporta", ":/pictures/esporta.svg", ""},
+        {"cmdGuida", ":/pictures/guida.svg", ""},
+        {"cmdEsci", ":/pictures/esci.svg", ""},
+    };
+    auto* bannerRow = new QHBoxLayout(banner);
+    bannerRow->setContentsMargins(18, 10, 14, 10);
+    bannerRow->addWidget(title);
+    bannerRow->addStretch(1);
+    bannerRow->addLayout(MakePictureRow(kButtons, banner, QSize(44, 44)));
+
+    model_ = new TextGridModel(columns, this);
+    grdRecords_ = new QTableView(this);
+    grdRecords_->setObjectName(QStringLiteral("grdRecords"));
+    grdRecords_->setModel(model_);
+    grdRecords_->setAlternatingRowColors(true);
+    grdRecords_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    grdRecords_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    grdRecords_->setWordWrap(false);
+    grdRecords_->verticalHeader()->hide();
+    grdRecords_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    grdRecords_->verticalHeader()->setDefaultSectionSize(21);
+    grdRecords_->horizontalHeader()->setHighlightSections(false);
+    for (int c = 0; c < model_->columnCount(); ++c)
+        grdRecords_->setColumnWidth(c, model_->ColumnWidth(c));
+
+    QLabel* panInfo = MakeStatusLine(Q(kExportIdleInfo), this);
+
+    auto* page = new QVBoxLayout(this);
+    page->setContentsMargins(0, 0, 0, 0);
+    page->setSpacing(0);
+    page->addWidget(banner);
+    auto* body = new QVBoxLayout;
+    body->setContentsMargins(10, 10, 10, 10);
+    body->addWidget(grdRecords_);
+    page->addLayout(body, 1);
+    page->addWidget(panInfo);
+
+    AttachConventions(this, {{}, {}, kHints});
+    new ClearHintOnMove(grdRecords_->viewport(), panInfo);
+    new ClearHintOnMove(banner, panInfo);
+
+    connect(findChild<QAbstractButton*>(QStringLiteral("cmdEsporta")), &QAbstractButton::clicked,
+            this, &ExportScreen::cmdEsportaClick);
+    connect(findChild<QAbstractButton*>(QStringLiteral("cmdGuida")), &QAbstractButton::clicked,
+            this, [this] { ShowHelp(this, services_, texts_.help); });
+    connect(findChild<QAbstractButton*>(QStringLiteral("cmdEsci")), &QAbstractButton::clicked, this,
+            &QDialog::reject);
+
+    MakeFixedDialog(this, QSize(862, 560));
+}
+
+ExportScreen::~ExportScreen() = default;
+
+QString ExportScreen::FilePath() const {
+    return services_.DataPath(Q(texts_.file));
+}
+
+void ExportScreen::FillGrid() {
+    filled_ = true;
+    model_->SetGrid(ReadGrid());
+}
+
+void ExportScreen::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (!filled_) FillGrid();
+}
+
+void ExportScreen::cmdEsportaClick() {
+    if (services_.AnsweredNo(Q(kMsgEsportaConferma))) return;
+    const QString path = FilePath();
+    if (!WriteFile(std::filesystem::path(QFile::encodeName(path).toStdString()), Grid())) {
+        services_.Message(Q(kMsgEsportaFallita));
+        return;
+    }
+    if (services_.AnsweredNo(Q(kMsgEsportaRiuscita))) return;
+    services_.ShellOpen(QLatin1Char('"') + path + QLatin1Char('"'));
+}
+
+}  // namespace corvelo
