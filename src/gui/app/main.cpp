@@ -1,19 +1,38 @@
 #include <QApplication>
+#include <memory>
+#include <vector>
 
 #include "gui/app/services.h"
 #include "gui/app/shell.h"
+#include "gui/receipts/MenuRicevute.h"
+#include "gui/receipts/Ricevute.h"
 #include "gui/report/report_services.h"
 
 namespace {
 
+// The long-lived screens of the work areas, alive until main returns.
+using Screens = std::vector<std::unique_ptr<QWidget>>;
+
+template <class T>
+T* Keep(Screens& screens, std::unique_ptr<T> screen) {
+    T* raw = screen.get();
+    screens.push_back(std::move(screen));
+    return raw;
+}
+
 // The work areas plug in here: each screen is created once at start-up and
 // registered with the shell, which shows it from the start menu.
-void InstallWorkAreas(corvelo::AppShell& shell, corvelo::Services& services) {
-    (void)shell;
-    (void)services;
-    // shell.SetWorkArea(corvelo::WorkArea::Ricevute, new TfrmMenuRicevute(services, shell));
+Screens InstallWorkAreas(corvelo::AppShell& shell, corvelo::Services& services) {
+    using namespace corvelo;
+    Screens screens;
+    auto* editor = Keep(screens, std::make_unique<TfrmRicevute>(services, shell));
+    QWidget* statistics = nullptr;
+    auto* menu =
+        Keep(screens, std::make_unique<TfrmMenuRicevute>(services, shell, *editor, statistics));
+    shell.SetWorkArea(WorkArea::Ricevute, menu);
     // shell.SetWorkArea(corvelo::WorkArea::Anagrafica, new TfrmAnagrafica(services, shell));
     // shell.SetWorkArea(corvelo::WorkArea::Magazzino, new TfrmMagazzino(services, shell));
+    return screens;
 }
 
 }  // namespace
@@ -33,7 +52,7 @@ int main(int argc, char** argv) {
     corvelo::AppShell shell(services);
     QObject::connect(&shell, &corvelo::AppShell::Ending, &app, &QCoreApplication::quit,
                      Qt::QueuedConnection);
-    InstallWorkAreas(shell, services);
+    const Screens screens = InstallWorkAreas(shell, services);
     shell.Start();
     return app.exec();
 }

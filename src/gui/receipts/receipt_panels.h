@@ -1,0 +1,50 @@
+// The boxed panels of the receipt editor (issuer, customer, number,
+// totals), each laid out from a table of rows: a caption, the box it
+// names and an optional picture button beside the box. The first caption
+// of every row sits in one column so the boxes line up.
+#pragma once
+
+#include <QString>
+#include <QWidget>
+#include <span>
+
+#include "gui/app/conventions.h"
+
+class QFrame;
+
+namespace corvelo {
+
+struct PanelCell {
+    const char* caption;
+    const char* box;
+    int width = 0;                  // fixed box width in pixels; 0 stretches
+    const char* button = nullptr;   // picture button after the box
+    const char* picture = nullptr;  // its resource path
+};
+
+struct PanelRow {
+    PanelCell cells[3];
+};
+
+// A picture button in the panel's heading.
+struct HeadingButton {
+    const char* name;
+    const char* picture;
+};
+
+struct PanelSpec {
+    const char* name;   // panDitta ...
+    const char* title;  // heading text
+    std::span<const PanelRow> rows;
+    std::span<const HeadingButton> heading;
+};
+
+// Builds the panel. Boxes whose rule in `boxes` is BoxKind::Province are
+// province boxes, all others line edits.
+QFrame* BuildPanel(const PanelSpec& spec, std::span<const BoxRule> boxes, QWidget* parent);
+
+// The shared frame of a panel: white card with a heading band.
+QFrame* MakePanelFrame(const QString& name, const QString& title,
+                       std::span<const HeadingButton> heading, QWidget* parent);
+
+}  // namespace corvelo
