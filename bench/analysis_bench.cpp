@@ -3,87 +3,23 @@
 // Each benchmark also reads the file as cat does (128 KiB reads) in the
 // same iterations; the counter over_cat is the ratio of the two times.
 #include <benchmark/benchmark.h>
-#include <fcntl.h>
-#include <unistd.h>
 
-#include <array>
-#include <chrono>
 #include <cstdlib>
 #include <filesystem>
 #include <string>
 #include <vector>
 
+#include "bench_archive.h"
 #include "core/documents/receipt_export.h"
 #include "core/documents/receipt_search.h"
 #include "core/documents/receipt_statistics.h"
 #include "core/documents/receipt_summary.h"
-#include "synthetic_archive.h"
 
 namespace {
 
-constexpr std::size_t kReceipts = 100000;
-
-class Archive {
-  public:
-    Archive() {
-        std::string pattern = (std::filesystem::temp_directory_path() / "corvelo-bench-XXXXXX");
-        dir_ = ::mkdtemp(pattern.data());
-        path_ = dir_ / "2024.ric";
-        if (!corvelo::bench::WriteSyntheticArchive(path_, 2024, kReceipts)) std::abort();
-    }
-    ~Archive() {
-        std::error_code ec;
-        std::filesystem::remove_all(dir_, ec);
-    }
-    const std::filesystem::path& dir() const { return dir_; }
-    const std::filesystem::path& path() const { return path_; }
-
-  private:
-    std::filesystem::path dir_;
-    std::filesystem::path path_;
-};
-
-const Archive& TheArchive() {
-    static Archive archive;
-    return archive;
-}
-
-// What cat does with the file: 128 KiB reads into a page-aligned buffer
-// until the end (an unaligned buffer makes the same reads about three times
-// slower, and would flatter the ratios).
-void CatRead(const std::filesystem::path& path) {
-    alignas(4096) static std::array<char, 128 * 1024> buffer;
-    const int fd = ::open(path.c_str(), O_RDONLY);
-    if (fd < 0) std::abort();
-    std::size_t total = 0;
-    ssize_t n;
-    while ((n = ::read(fd, buffer.data(), buffer.size())) > 0) total += static_cast<std::size_t>(n);
-    ::close(fd);
-    benchmark::DoNotOptimize(total);
-}
-
-// Runs `work` and a cat-like read alternately, reporting their ratio.
-template <class Work>
-void AgainstCat(benchmark::State& state, Work&& work) {
-    const auto& path = TheArchive().path();
-    using Clock = std::chrono::steady_clock;
-    Clock::duration cat{};
-    Clock::duration ours{};
-    for (auto _ : state) {
-        state.PauseTiming();
-        const auto t0 = Clock::now();
-        CatRead(path);
-        cat += Clock::now() - t0;
-        state.ResumeTiming();
-        const auto t1 = Clock::now();
-        work(path);
-        ours += Clock::now() - t1;
-    }
-    state.counters["cat_ms"] = std::chrono::duration<double, std::milli>(cat).count() /
-                               static_cast<double>(state.iterations());
-    state.counters["over_cat"] =
-        std::chrono::duration<double>(ours).count() / std::chrono::duration<double>(cat).count();
-}
+using corvelo::bench::AgainstCat;
+using corvelo::bench::TheArchive;
+constexpr std::size_t kReceipts = corvelo::bench::kBenchReceipts;
 
 void BM_Search(benchmark::State& state) {
     corvelo::ReceiptSearchTexts boxes;

@@ -11,38 +11,14 @@
 #include <filesystem>
 #include <string>
 
+#include "bench_archive.h"
 #include "core/storage/record_file.h"
 #include "core/storage/ricevuta.h"
-#include "synthetic_archive.h"
 
 namespace {
 
-constexpr std::size_t kReceipts = 100000;
-
-// The archive, written once per run into a temporary folder.
-class Archive {
-  public:
-    Archive() {
-        std::string pattern = (std::filesystem::temp_directory_path() / "corvelo-bench-XXXXXX");
-        dir_ = ::mkdtemp(pattern.data());
-        path_ = dir_ / "2024.ric";
-        if (!corvelo::bench::WriteSyntheticArchive(path_, 2024, kReceipts)) std::abort();
-    }
-    ~Archive() {
-        std::error_code ec;
-        std::filesystem::remove_all(dir_, ec);
-    }
-    const std::filesystem::path& path() const { return path_; }
-
-  private:
-    std::filesystem::path dir_;
-    std::filesystem::path path_;
-};
-
-const Archive& TheArchive() {
-    static Archive archive;
-    return archive;
-}
+using corvelo::bench::TheArchive;
+constexpr std::size_t kReceipts = corvelo::bench::kBenchReceipts;
 
 // Reads the whole file in 3077-byte chunks with plain read calls.
 std::size_t RawRead(const std::filesystem::path& path) {
@@ -89,23 +65,13 @@ void BM_RawRead(benchmark::State& state) {
 BENCHMARK(BM_RawRead)->Unit(benchmark::kMillisecond);
 
 void BM_ScanDecode(benchmark::State& state) {
-    const auto& path = TheArchive().path();
-    using Clock = std::chrono::steady_clock;
-    Clock::duration raw{};
-    Clock::duration scan{};
-    for (auto _ : state) {
-        state.PauseTiming();
-        const auto t0 = Clock::now();
-        RawRead(path);
-        raw += Clock::now() - t0;
-        state.ResumeTiming();
-        const auto t1 = Clock::now();
-        if (Scan(path) != kReceipts) std::abort();
-        scan += Clock::now() - t1;
-    }
+    corvelo::bench::AgainstReference(
+        state, "scan_over_raw",
+        [](const std::filesystem::path& path) {
+            if (Scan(path) != kReceipts) std::abort();
+        },
+        RawRead);
     state.SetItemsProcessed(static_cast<std::int64_t>(state.iterations() * kReceipts));
-    state.counters["scan_over_raw"] =
-        std::chrono::duration<double>(scan).count() / std::chrono::duration<double>(raw).count();
 }
 BENCHMARK(BM_ScanDecode)->Unit(benchmark::kMillisecond);
 
