@@ -203,8 +203,12 @@ void ListScreen::btnTrovaClick() {
     lastKey_ = find.lastKey;
 }
 
+ListReportContent ListScreen::ReportContent() const {
+    return report_ ? report_() : ListReportContent{{}, Lines()};
+}
+
 void ListScreen::btnStampaClick() {
-    ListReportContent content = report_ ? report_() : ListReportContent{{}, Lines()};
+    const ListReportContent content = ReportContent();
     const std::string date = services_.Today().toString(QStringLiteral("dd/MM/yyyy")).toStdString();
     PrintReport(services_, report::BuildListReport(content.title, content.lines, date));
 }

@@ -101,6 +101,7 @@ class ListScreen : public QObject {
 
     // What btnStampa prints; by default the lines under an empty title.
     void SetReport(std::function<ListReportContent()> content);
+    ListReportContent ReportContent() const;
 
     // btnTrova: the find over the list with the key of txtTrova.
     void btnTrovaClick();
