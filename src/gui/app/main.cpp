@@ -4,6 +4,7 @@
 
 #include "gui/app/services.h"
 #include "gui/app/shell.h"
+#include "gui/documents/Statistiche.h"
 #include "gui/receipts/MenuRicevute.h"
 #include "gui/receipts/Ricevute.h"
 #include "gui/report/report_services.h"
@@ -26,7 +27,7 @@ Screens InstallWorkAreas(corvelo::AppShell& shell, corvelo::Services& services) 
     using namespace corvelo;
     Screens screens;
     auto* editor = Keep(screens, std::make_unique<TfrmRicevute>(services, shell));
-    QWidget* statistics = nullptr;
+    auto* statistics = Keep(screens, std::make_unique<TfrmStatistiche>(services, shell));
     auto* menu =
         Keep(screens, std::make_unique<TfrmMenuRicevute>(services, shell, *editor, statistics));
     shell.SetWorkArea(WorkArea::Ricevute, menu);

@@ -144,7 +144,7 @@ TfrmLogo::TfrmLogo(Services& services, QWidget* parent) : QDialog(parent), servi
     page->addLayout(body, 1);
 
     ShowPicture(DefaultLogoImage());
-    MakeFixedDialog(this, QSize(460, 440));
+    MakeFixedDialog(this, QSize(460, 390));
 }
 
 void TfrmLogo::ShowPicture(const QImage& picture) {

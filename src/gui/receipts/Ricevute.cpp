@@ -25,6 +25,15 @@
 #include "gui/app/services.h"
 #include "gui/app/widgets.h"
 #include "gui/checks/check_screen.h"
+#include "gui/documents/AnteprimaRicevuta.h"
+#include "gui/documents/ExpRicevute.h"
+#include "gui/documents/PDF_Ricevuta.h"
+#include "gui/documents/RiepAnnuale.h"
+#include "gui/documents/RiepMensile.h"
+#include "gui/documents/RiepTrimestrale.h"
+#include "gui/documents/Sospese.h"
+#include "gui/documents/StampaRicevuta.h"
+#include "gui/documents/TrovaRicevute.h"
 #include "gui/documents/receipt_form.h"
 #include "gui/receipts/Logo.h"
 #include "gui/receipts/Numerazione.h"
@@ -187,6 +196,25 @@ std::vector<T> Joined(const T (&own)[N], std::span<const T> lines) {
     return all;
 }
 
+// What the editor hands a screen it opens before showing it.
+enum class Handover {
+    kNothing,
+    kTag,   // lblMemory gets "ricevute"
+    kYear,  // lblAnno gets the editor's trimmed lblAnno
+};
+
+// Opens one of the receipt document screens over the editor, modally, and
+// destroys it when it closes.
+template <class Screen>
+void OpenFromEditor(Services& services, QWidget& editor, Handover handover) {
+    Screen screen(services, editor, &editor);
+    if (handover == Handover::kTag) SetFormText(screen, "lblMemory", QStringLiteral("ricevute"));
+    if (handover == Handover::kYear) {
+        SetFormText(screen, "lblAnno", FormText(editor, "lblAnno").trimmed());
+    }
+    screen.exec();
+}
+
 QString Q(std::string_view text) {
     return QString::fromUtf8(text.data(), qsizetype(text.size()));
 }
@@ -340,8 +368,7 @@ void TfrmRicevute::BuildScreen() {
     left->setSpacing(8);
     left->addWidget(issuer);
     left->addWidget(customer);
-    left->addWidget(number);
-    left->addStretch(1);
+    left->addWidget(number, 1);
     auto* right = new QVBoxLayout;
     right->setSpacing(8);
     right->addWidget(pages_, 1);
@@ -411,7 +438,29 @@ void TfrmRicevute::WireCommands() {
     OpenDocumentScreens();
 }
 
-void TfrmRicevute::OpenDocumentScreens() {}
+void TfrmRicevute::OpenDocumentScreens() {
+    struct Opening {
+        const char* button;
+        void (*open)(Services&, QWidget&, Handover);
+        Handover handover;
+    };
+    static constexpr Opening kOpenings[] = {
+        {"cmdTrova", &OpenFromEditor<TfrmTrovaRicevute>, Handover::kTag},
+        {"cmdSospese", &OpenFromEditor<TfrmSospese>, Handover::kNothing},
+        {"cmdEsporta", &OpenFromEditor<TfrmExpRicevute>, Handover::kNothing},
+        {"cmdRiepMensile", &OpenFromEditor<TfrmRiepMensile>, Handover::kYear},
+        {"cmdRiepTrimestrale", &OpenFromEditor<TfrmRiepTrimestrale>, Handover::kYear},
+        {"cmdRiepAnnuale", &OpenFromEditor<TfrmRiepAnnuale>, Handover::kNothing},
+        {"cmdStampa", &OpenFromEditor<TfrmStampaRicevuta>, Handover::kNothing},
+        {"cmdAnteprima", &OpenFromEditor<TfrmAnteprimaRicevuta>, Handover::kNothing},
+        {"cmdPDF", &OpenFromEditor<TfrmPDF_Ricevuta>, Handover::kNothing},
+    };
+    for (const Opening& o : kOpenings) {
+        auto* button = findChild<QAbstractButton*>(QLatin1String(o.button));
+        connect(button, &QAbstractButton::clicked, this,
+                [this, o] { o.open(services_, *this, o.handover); });
+    }
+}
 
 QString TfrmRicevute::SettingsPath() const {
     return services_.DataPath(QLatin1String(settings::kSettingsFileName.data(),

@@ -1,5 +1,6 @@
 #include "gui/receipts/receipt_lines.h"
 
+#include <QFrame>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -11,6 +12,7 @@
 #include <vector>
 
 #include "gui/app/widgets.h"
+#include "gui/receipts/receipt_panels.h"
 
 namespace corvelo {
 
@@ -91,23 +93,32 @@ std::span<const HintRule> LineHints() {
 }
 
 ReceiptLinePages::ReceiptLinePages(QWidget* parent) : QWidget(parent) {
-    setObjectName(QStringLiteral("panRighe"));
-    stack_ = new QStackedWidget(this);
+    setObjectName(QStringLiteral("bkgRighe"));
+    QFrame* frame = MakePanelFrame(QStringLiteral("panRighe"),
+                                   QStringLiteral("Righe della ricevuta"), {}, this);
+    auto* frameColumn = static_cast<QVBoxLayout*>(frame->layout());
+    // The page shown, at the right end of the heading.
+    pageLabel_ = MakeLabel(QStringLiteral("lblPagina"), {}, frame);
+    pageLabel_->setStyleSheet(QStringLiteral("color: #555555;"));
+    static_cast<QHBoxLayout*>(frameColumn->itemAt(0)->layout())->addWidget(pageLabel_);
+    stack_ = new QStackedWidget(frame);
     for (int page = 1; page <= 3; ++page) stack_->addWidget(MakePage(page));
+    frameColumn->addWidget(stack_, 1);
     auto* column = new QVBoxLayout(this);
     column->setContentsMargins(0, 0, 0, 0);
-    column->addWidget(stack_);
+    column->addWidget(frame);
     ShowPage(1);
 }
 
 QWidget* ReceiptLinePages::MakePage(int page) {
-    auto* group = new QGroupBox(
-        QStringLiteral(" Righe da %1 a %2 ").arg((page - 1) * kPerPage + 1).arg(page * kPerPage));
+    auto* group = new QGroupBox;
     group->setObjectName(QStringLiteral("grpPage") + LineNumber(page));
+    group->setStyleSheet(QStringLiteral("QGroupBox#%1 { border: none; margin: 0; padding: 0; }")
+                             .arg(group->objectName()));
 
     auto* grid = new QGridLayout;
     grid->setHorizontalSpacing(8);
-    grid->setVerticalSpacing(4);
+    grid->setVerticalSpacing(6);
     grid->setColumnStretch(1, 1);
     grid->addWidget(MakeLabel(QStringLiteral("titDesc") + LineNumber(page),
                               QStringLiteral("Descrizione:"), group),
@@ -164,7 +175,7 @@ QWidget* ReceiptLinePages::MakePage(int page) {
     if (page == 3) arrows->addStretch(1);
 
     auto* column = new QVBoxLayout(group);
-    column->setContentsMargins(10, 8, 10, 6);
+    column->setContentsMargins(0, 0, 0, 0);
     column->setSpacing(4);
     column->addLayout(grid);
     column->addStretch(1);
@@ -173,7 +184,12 @@ QWidget* ReceiptLinePages::MakePage(int page) {
 }
 
 void ReceiptLinePages::ShowPage(int page) {
-    stack_->setCurrentIndex(qBound(1, page, 3) - 1);
+    const int shown = qBound(1, page, 3);
+    stack_->setCurrentIndex(shown - 1);
+    pageLabel_->setText(QStringLiteral("Righe da %1 a %2, pagina %3 di 3")
+                            .arg((shown - 1) * kPerPage + 1)
+                            .arg(shown * kPerPage)
+                            .arg(shown));
 }
 
 int ReceiptLinePages::CurrentPage() const {

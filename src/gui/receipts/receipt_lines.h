@@ -10,6 +10,7 @@
 
 #include "gui/app/conventions.h"
 
+class QLabel;
 class QStackedWidget;
 
 namespace corvelo {
@@ -42,6 +43,7 @@ class ReceiptLinePages : public QWidget {
   private:
     QWidget* MakePage(int page);
     QStackedWidget* stack_;
+    QLabel* pageLabel_;
 };
 
 }  // namespace corvelo

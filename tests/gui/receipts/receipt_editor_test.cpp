@@ -375,5 +375,41 @@ TEST_F(EditorTest, FailingSettingsWriteIsReportedAndTheEditorStillCloses) {
     EXPECT_TRUE(shell.Avvio()->isVisible());
 }
 
+// --- Screens opened from the editor ---------------------------------------------
+
+TEST_F(EditorTest, DocumentButtonsOpenTheirScreensWithTagOrYear) {
+    Open();
+    const struct {
+        const char* button;
+        const char* screen;
+        const char* label;  // hidden label the editor fills first
+        const char* text;
+    } openings[] = {
+        {"cmdTrova", "corvelo::TfrmTrovaRicevute", "lblMemory", "ricevute"},
+        {"cmdSospese", "corvelo::TfrmSospese", nullptr, nullptr},
+        {"cmdEsporta", "corvelo::TfrmExpRicevute", nullptr, nullptr},
+        {"cmdRiepMensile", "corvelo::TfrmRiepMensile", "lblAnno", "2024"},
+        {"cmdRiepTrimestrale", "corvelo::TfrmRiepTrimestrale", "lblAnno", "2024"},
+        {"cmdRiepAnnuale", "corvelo::TfrmRiepAnnuale", nullptr, nullptr},
+        {"cmdStampa", "corvelo::TfrmStampaRicevuta", nullptr, nullptr},
+        {"cmdAnteprima", "corvelo::TfrmAnteprimaRicevuta", nullptr, nullptr},
+        {"cmdPDF", "corvelo::TfrmPDF_Ricevuta", nullptr, nullptr},
+    };
+    for (const auto& o : openings) {
+        QString shown;
+        QString label;
+        test::OnNextModal([&](QWidget* modal) {
+            shown = QLatin1String(modal->metaObject()->className());
+            if (o.label) label = FormText(*modal, o.label);
+            modal->close();
+        });
+        Click(o.button);
+        EXPECT_EQ(shown, QLatin1String(o.screen)) << o.button;
+        if (o.label) {
+            EXPECT_EQ(label, QLatin1String(o.text)) << o.button;
+        }
+    }
+}
+
 }  // namespace
 }  // namespace corvelo
