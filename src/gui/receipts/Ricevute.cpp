@@ -235,19 +235,22 @@ QFrame* MakeCommandBar(QWidget* parent) {
                                                     kOutputCommands, kSummaryCommands};
     for (const auto& group : groups) {
         QHBoxLayout* pictures = MakePictureRow(group, bar, QSize(30, 30));
-        pictures->setSpacing(2);
+        pictures->setSpacing(0);
         row->addLayout(pictures);
         auto* rule = new QFrame(bar);
         rule->setObjectName(QStringLiteral("shpRule"));
         rule->setFixedSize(1, 44);
         rule->setStyleSheet(QStringLiteral("background: #D5DEEA; border: none;"));
-        row->addSpacing(6);
+        row->addSpacing(4);
         row->addWidget(rule);
-        row->addSpacing(6);
+        row->addSpacing(4);
     }
     row->addStretch(1);
     row->addLayout(MakePictureRow(kExitCommands, bar, QSize(30, 30)));
-    for (auto* button : bar->findChildren<PictureButton*>()) button->setMinimumWidth(58);
+    // Never narrower than the caption: a squeezed bar must not cut it.
+    for (auto* button : bar->findChildren<PictureButton*>()) {
+        button->setMinimumWidth(qMax(50, button->sizeHint().width() + 6));
+    }
     return bar;
 }
 

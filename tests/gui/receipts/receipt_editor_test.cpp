@@ -12,10 +12,12 @@
 #include "core/app/settings_names.h"
 #include "core/receipts/receipt_numbering.h"
 #include "core/receipts/receipt_save.h"
+#include "core/receipts/receipt_texts.h"
 #include "core/storage/card.h"
 #include "core/storage/messages.h"
 #include "core/storage/ricevuta.h"
 #include "gui/app/Avvio.h"
+#include "gui/app/conventions.h"
 #include "gui/documents/receipt_form.h"
 #include "gui/receipts/Ricevute.h"
 #include "support/screen_test.h"
@@ -376,6 +378,36 @@ TEST_F(EditorTest, FailingSettingsWriteIsReportedAndTheEditorStillCloses) {
 }
 
 // --- Screens opened from the editor ---------------------------------------------
+
+// --- Controls -------------------------------------------------------------------
+
+TEST_F(EditorTest, EveryFieldHasItsControlLimitedToTheFieldCapacity) {
+    Open();
+    for (std::size_t f = 0; f < TRicevuta::kFieldCount; ++f) {
+        const QString name = QString::fromStdString(ReceiptControlName(f));
+        QWidget* control = Find(&editor, name);
+        if (!control) continue;
+        const int capacity = TRicevuta::kFields[f].capacity;
+        if (auto* edit = qobject_cast<QLineEdit*>(control)) {
+            EXPECT_EQ(edit->maxLength(), capacity) << name.toStdString();
+        } else if (auto* province = qobject_cast<ProvinceBox*>(control)) {
+            EXPECT_EQ(province->lineEdit()->maxLength(), capacity) << name.toStdString();
+        } else {
+            EXPECT_TRUE(qobject_cast<QLabel*>(control) || qobject_cast<QCheckBox*>(control))
+                << name.toStdString();
+        }
+    }
+    for (const char* hidden : {"lblFile", "lblAnno", "lblPosizione", "lblInizio", "lblSolare"}) {
+        EXPECT_FALSE(Find(&editor, QLatin1String(hidden))->isVisible()) << hidden;
+    }
+}
+
+TEST_F(EditorTest, TodayButtonWritesTheClockDate) {
+    services.today = QDate(2025, 1, 7);
+    Open();
+    Click("impOggi");
+    EXPECT_EQ(Text("txtData"), QStringLiteral("07/01/2025"));
+}
 
 TEST_F(EditorTest, DocumentButtonsOpenTheirScreensWithTagOrYear) {
     Open();
