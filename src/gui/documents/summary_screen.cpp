@@ -2,11 +2,13 @@
 
 #include <QComboBox>
 #include <QGridLayout>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
 #include <QPushButton>
+#include <QScreen>
 #include <QVBoxLayout>
 
 #include "gui/app/Guida.h"
@@ -89,6 +91,9 @@ SummaryScreen::SummaryScreen(Services& services, QWidget& editor, SummaryKind ki
     if (kind_ != SummaryKind::kAnnual) page->addWidget(BuildSelectionPanel(), 1);
     page->addWidget(BuildResultPanel(), 1);
 
+    // Sized to the screen as well, for desktops that do not maximise.
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        resize(screen->availableGeometry().size());
     setWindowState(Qt::WindowMaximized);
     if (kind_ == SummaryKind::kAnnual) {
         btnVisualizzaClick();

@@ -135,6 +135,9 @@ QLayout* ListScreen::MakeFindRow() {
     for (std::string_view text : {kFindHelp1, kFindHelp2}) {
         auto* line = new QLabel(Q(text), screen);
         line->setFont(look::Base());
+        // Narrow screens wrap the instructions instead of cutting them.
+        line->setWordWrap(true);
+        line->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
         help->addWidget(line);
     }
     auto* row = new QHBoxLayout;
@@ -144,6 +147,7 @@ QLayout* ListScreen::MakeFindRow() {
     row->addWidget(btnTrova_);
     row->addSpacing(10);
     row->addLayout(help, 1);
+    row->setAlignment(help, Qt::AlignVCenter);
     return row;
 }
 
