@@ -8,6 +8,7 @@
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
+#include <QTest>
 #include <filesystem>
 
 #include "core/app/settings_file.h"
@@ -90,6 +91,19 @@ TEST_F(MenuTest, YearZeroOpensTheEditorWithoutCreatingTheArchive) {
     Click(&editor, "cmdEsci");
     EXPECT_TRUE(shell.Avvio()->isVisible());
     EXPECT_FALSE(menu.isVisible());
+}
+
+TEST_F(MenuTest, LogoPictureAndLinkOpenTheLogoScreen) {
+    shell.EnterWorkArea(WorkArea::Ricevute);
+    for (const char* control : {"imgEmail", "lnkWeb"}) {
+        QString shown;
+        test::OnNextModal([&](QWidget* modal) {
+            shown = modal->objectName();
+            modal->close();
+        });
+        QTest::mouseClick(Find(&menu, QLatin1String(control)), Qt::LeftButton);
+        EXPECT_EQ(shown, QStringLiteral("TfrmLogo")) << control;
+    }
 }
 
 TEST_F(MenuTest, StatisticsButtonShowsTheStatistics) {
