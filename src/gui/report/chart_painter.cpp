@@ -47,7 +47,7 @@ QString FamilyName(report::FontFamily family) {
 class Scaler {
   public:
     explicit Scaler(const QRectF& area)
-        : u_(std::max(0.2, std::min(area.height() / 560.0, area.width() / 900.0))) {}
+        : u_(std::max(0.2, std::min(area.height() / 560.0, area.width() / 1000.0))) {}
     double operator()(double points) const { return points * u_; }
     QFont Font(report::FontFamily family, double points, bool bold = false) const {
         QFont f(FamilyName(family));
@@ -98,19 +98,31 @@ QString ValueText(double value) {
 // paint is true).
 double Legend(QPainter& painter, const Scaler& s, const QRectF& area, const report::Chart& chart,
               bool paint) {
-    const QFont titleFont = s.Font(report::FontFamily::Verdana, 9, true);
-    const QFont font = s.Font(report::FontFamily::Verdana, 9);
-    const QFontMetricsF tfm(titleFont), fm(font);
-    const double swatch = s(9);
-    const double gap = s(16);
     const QString title = QString::fromStdString(chart.legendTitle);
+    // One row reads best: a legend a little too wide shrinks before it wraps.
+    double f = 1.0;
+    {
+        const QFontMetricsF tfm(s.Font(report::FontFamily::Verdana, 9, true));
+        const QFontMetricsF fm(s.Font(report::FontFamily::Verdana, 9));
+        double row = tfm.horizontalAdvance(title) + s(16);
+        for (const report::ChartPoint& p : chart.points) {
+            row += s(16) + s(9) + s(5) + fm.horizontalAdvance(QString::fromStdString(p.label));
+        }
+        // (rounded font sizes may come out a little wider)
+        if (row > area.width() - s(40)) f = std::max(0.75, 0.97 * (area.width() - s(40)) / row);
+    }
+    const QFont titleFont = s.Font(report::FontFamily::Verdana, 9 * f, true);
+    const QFont font = s.Font(report::FontFamily::Verdana, 9 * f);
+    const QFontMetricsF tfm(titleFont), fm(font);
+    const double swatch = s(9 * f);
+    const double gap = s(16 * f);
     // Entries laid out in rows; the title leads the first row.
     std::vector<std::vector<std::size_t>> rows(1);
     std::vector<double> widths(1, tfm.horizontalAdvance(title) + gap);
     for (std::size_t i = 0; i < chart.points.size(); ++i) {
         const double w = swatch + s(5) +
                          fm.horizontalAdvance(QString::fromStdString(chart.points[i].label)) + gap;
-        if (!rows.back().empty() && widths.back() + w > area.width()) {
+        if (!rows.back().empty() && widths.back() + w > area.width() - s(40)) {
             rows.emplace_back();
             widths.push_back(0);
         }
@@ -121,10 +133,12 @@ double Legend(QPainter& painter, const Scaler& s, const QRectF& area, const repo
     const double height = lineH * double(rows.size()) + s(8);
     if (!paint) return height;
 
-    const QRectF frame(area.left(), area.top(), area.width(), height);
+    const double widest = *std::max_element(widths.begin(), widths.end()) - gap;
+    const double frameW = std::min(area.width(), widest + s(36));
+    const QRectF frame(area.center().x() - frameW / 2, area.top(), frameW, height);
     painter.setPen(QPen(kGrid, std::max(1.0, s(0.7))));
     painter.setBrush(QColor(0xFA, 0xFB, 0xFD));
-    painter.drawRoundedRect(frame.adjusted(s(40), 0, -s(40), 0), s(4), s(4));
+    painter.drawRoundedRect(frame, s(4), s(4));
     for (std::size_t r = 0; r < rows.size(); ++r) {
         double x = area.center().x() - (widths[r] - gap) / 2;
         const double y = area.top() + s(4) + lineH * double(r);
