@@ -10,6 +10,7 @@
 
 #include "core/documents/receipt_archive.h"
 #include "core/documents/receipt_statistics.h"
+#include "gui/app/Avvio.h"
 #include "gui/app/shell.h"
 #include "gui/documents/Statistiche.h"
 #include "gui/report/chart_painter.h"
@@ -145,6 +146,22 @@ TEST_F(StatisticsTest, KindLastChosenStaysWhenTheScreenIsShownAgain) {
     Find<QPushButton>(&screen, QStringLiteral("btnBarre"))->click();
     EXPECT_EQ(Chart().kind, report::ChartKind::Bars);
     EXPECT_EQ(Chart().points[2].value, 10);
+}
+
+TEST_F(StatisticsTest, HelpPicturesOpenTheStatisticsPageAndExitReturnsToTheStartMenu) {
+    Open(QStringLiteral("2024"));
+    for (const char* picture : {"imgGuida", "cmdGuida"}) {
+        QString title;
+        test::OnNextModal([&](QWidget* dialog) {
+            title = Find<QLabel>(dialog, QStringLiteral("lblTitolo"))->text();
+            Find<QPushButton>(dialog, QStringLiteral("btnChiudi"))->click();
+        });
+        Find<QAbstractButton>(&screen, QString::fromLatin1(picture))->click();
+        EXPECT_EQ(title, QStringLiteral("Grafici statistici incassi mensili.")) << picture;
+    }
+    Find<QPushButton>(&screen, QStringLiteral("btnEsci"))->click();
+    EXPECT_FALSE(screen.isVisible());
+    EXPECT_TRUE(shell.Avvio()->isVisible());
 }
 
 struct CopiesCase {
