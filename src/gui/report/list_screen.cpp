@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QStyledItemDelegate>
 #include <QVBoxLayout>
@@ -105,10 +106,7 @@ ListScreen::ListScreen(Services& services, QWidget* screen, const ListScreenOpti
     list_->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
     list_->setItemDelegate(new FixedWidthDelegate(list_));
     list_->setModel(model_);
-    connect(list_, &QListView::doubleClicked, this, [this](const QModelIndex& index) {
-        emit LineDoubleClicked(index.isValid() ? std::optional<std::size_t>(index.row())
-                                               : std::nullopt);
-    });
+    list_->viewport()->installEventFilter(this);
 
     txtTrova_ = MakeBox(QStringLiteral("txtTrova"), screen);
     btnTrova_ = MakeButton(QStringLiteral("btnTrova"), QStringLiteral("Trova"), screen);
@@ -166,6 +164,15 @@ void ListScreen::SetLines(const LineList& lines) {
 
 void ListScreen::Clear() {
     SetLines(std::vector<std::string>{});
+}
+
+bool ListScreen::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == list_->viewport() && event->type() == QEvent::MouseButtonDblClick &&
+        static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+        emit LineDoubleClicked(Selected());
+        return true;
+    }
+    return QObject::eventFilter(watched, event);
 }
 
 std::optional<std::size_t> ListScreen::Selected() const {

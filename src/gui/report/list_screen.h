@@ -109,9 +109,13 @@ class ListScreen : public QObject {
     void btnStampaClick();
 
   signals:
-    // A line of the list was double-clicked (row of the line, or none when
-    // the click fell on no line).
+    // The list was double-clicked: row is the selected line then, none when
+    // nothing is selected (a double click below the last line, or on an
+    // empty list, still reaches the screen).
     void LineDoubleClicked(std::optional<std::size_t> row);
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     Services& services_;

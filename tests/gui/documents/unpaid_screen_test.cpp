@@ -52,6 +52,16 @@ TEST_F(UnpaidScreenTest, DoubleClickLoadsTheReceiptWithItsCardPositionAndCloses)
     EXPECT_FALSE(screen.isVisible());
 }
 
+TEST_F(UnpaidScreenTest, DoubleClickWithNothingSelectedLoadsNothingButCloses) {
+    Write({Flagged("5", "No")});
+    TfrmSospese screen(services, *editor);
+    test::ShowActive(&screen);
+    QWidget* area = screen.Results().List()->viewport();
+    QTest::mouseDClick(area, Qt::LeftButton, {}, QPoint(20, area->height() - 5));
+    EXPECT_EQ(EditorText("txtNumRic"), "");
+    EXPECT_FALSE(screen.isVisible());
+}
+
 TEST_F(UnpaidScreenTest, EmptyListFindIsAPlainMessageAndPrintStillPrints) {
     Write({Flagged("1", "S\xC3\xAC")});
     TfrmSospese screen(services, *editor);
