@@ -110,6 +110,12 @@ TfrmStatistiche::TfrmStatistiche(Services& services, AppShell& shell, QWidget* p
     // The year panel.
     panAvvio_ = new QWidget(this);
     panAvvio_->setObjectName(QStringLiteral("panAvvio"));
+    panAvvio_->setAutoFillBackground(true);
+    {
+        QPalette p = panAvvio_->palette();
+        p.setColor(QPalette::Window, QColor(look::kPanelColour));
+        panAvvio_->setPalette(p);
+    }
     {
         auto* banner = new QWidget(panAvvio_);
         banner->setObjectName(QStringLiteral("imgTitolo"));
