@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -162,6 +163,32 @@ TEST_F(StatisticsTest, HelpPicturesOpenTheStatisticsPageAndExitReturnsToTheStart
     Find<QPushButton>(&screen, QStringLiteral("btnEsci"))->click();
     EXPECT_FALSE(screen.isVisible());
     EXPECT_TRUE(shell.Avvio()->isVisible());
+}
+
+TEST_F(StatisticsTest, HintsFollowTheMouseAndTheChartClearsThem) {
+    Open(QStringLiteral("2024"));
+    auto* panInfo = Find<QLabel>(&screen, QStringLiteral("panInfo"));
+    EXPECT_EQ(panInfo->text(), QStringLiteral("Grafico statistico degli incassi annuali."));
+    const std::pair<const char*, const char*> hints[] = {
+        {"btnBarre",
+         "Visualizza le statistiche degli incassi sotto forma di grafico a barre "
+         "tridimensionali."},
+        {"btnTorta",
+         "Visualizza le statistiche degli incassi sotto forma di grafico a torta "
+         "tridimensionale."},
+        {"btnStampa", "Stampa il grafico corrente."},
+        {"btnEsci", "Esci da questo ambiente di lavoro."},
+        {"cmdGuida", "Visualizza la pagina della guida sensibile al contesto."},
+    };
+    for (const auto& [control, hint] : hints) {
+        QEvent enter(QEvent::Enter);
+        QApplication::sendEvent(Find(&screen, QString::fromLatin1(control)), &enter);
+        EXPECT_EQ(panInfo->text(), QString::fromUtf8(hint)) << control;
+    }
+    QMouseEvent move(QEvent::MouseMove, QPointF(50, 50), QPointF(50, 50), Qt::NoButton,
+                     Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(screen.chartView(), &move);
+    EXPECT_EQ(panInfo->text(), QString());
 }
 
 struct CopiesCase {
