@@ -141,7 +141,7 @@ TfrmTrovaRicevute::TfrmTrovaRicevute(Services& services, QWidget& editor, QWidge
     // The result panel.
     panContainer_ = new QWidget(this);
     panContainer_->setObjectName(QStringLiteral("panContainer"));
-    results_ = new ListScreen(services_, panContainer_, {MessageKind::Plain});
+    results_ = new ListScreen(services_, this, {MessageKind::Plain});
     results_->SetReport([this] {
         return ListReportContent{std::string(kSearchReportTitle), results_->Lines()};
     });

@@ -114,10 +114,18 @@ ListScreen::ListScreen(Services& services, QWidget* screen, const ListScreenOpti
     connect(btnTrova_, &QPushButton::clicked, this, &ListScreen::btnTrovaClick);
     connect(btnStampa_, &QPushButton::clicked, this, &ListScreen::btnStampaClick);
 
+    // The focus highlight behind txtTrova, and its Enter step; the status
+    // line of the screen is left to the screen's own table.
+    ScreenKit* kit = ScreenKit::Of(screen);
+    if (!kit) kit = new ScreenKit(screen);
     if (options_.enterMovesToFind) {
         static constexpr EnterStep kEnter[] = {{"txtTrova", "btnTrova"}};
-        AttachConventions(screen, {{}, kEnter, {}});
+        kit->EnterChain(kEnter);
     }
+    // The highlight goes in once the screen has placed txtTrova, so that it
+    // lies in the same panel.
+    screen_ = screen;
+    screen->installEventFilter(this);
 }
 
 QLayout* ListScreen::MakeFindRow() {
@@ -128,24 +136,18 @@ QLayout* ListScreen::MakeFindRow() {
     imgTrova->setAttribute(Qt::WA_TransparentForMouseEvents);
     txtTrova_->setFixedWidth(260);
     txtTrova_->setMinimumHeight(26);
-    auto* help = new QVBoxLayout;
-    help->setSpacing(2);
-    for (std::string_view text : {kFindHelp1, kFindHelp2}) {
-        auto* line = new QLabel(Q(text), screen);
-        line->setFont(look::Base());
-        // Narrow screens wrap the instructions instead of cutting them.
-        line->setWordWrap(true);
-        line->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
-        help->addWidget(line);
-    }
+    // Narrow screens wrap the instructions instead of cutting them.
+    auto* help = new QLabel(Q(kFindHelp1) + QLatin1Char('\n') + Q(kFindHelp2), screen);
+    help->setFont(look::Base());
+    help->setWordWrap(true);
+    help->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     auto* row = new QHBoxLayout;
     row->setSpacing(8);
     row->addWidget(imgTrova);
     row->addWidget(txtTrova_);
     row->addWidget(btnTrova_);
     row->addSpacing(10);
-    row->addLayout(help, 1);
-    row->setAlignment(help, Qt::AlignVCenter);
+    row->addWidget(help, 1, Qt::AlignVCenter);
     return row;
 }
 
@@ -167,6 +169,10 @@ void ListScreen::Clear() {
 }
 
 bool ListScreen::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == screen_ && event->type() == QEvent::Show && !highlighted_) {
+        highlighted_ = true;
+        if (ScreenKit* kit = ScreenKit::Of(screen_)) kit->Highlight();
+    }
     if (watched == list_->viewport() && event->type() == QEvent::MouseButtonDblClick &&
         static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
         emit LineDoubleClicked(Selected());

@@ -125,6 +125,8 @@ class ListScreen : public QObject {
     QLineEdit* txtTrova_;
     QPushButton* btnTrova_;
     QPushButton* btnStampa_;
+    QWidget* screen_ = nullptr;
+    bool highlighted_ = false;
     std::string lastKey_;
     std::function<ListReportContent()> report_;
 };
