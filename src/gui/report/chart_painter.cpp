@@ -338,27 +338,49 @@ void PaintPie(QPainter& painter, const Scaler& s, const QRectF& plot, const repo
                             int(std::lround(slice.spanDegrees * 16)));
         }
     }
-    // Values beside their slices, with a leader from the edge.
+    // Values beside their slices, with a leader from the edge. Marks on the
+    // same side are kept apart, so thin neighbouring slices stay readable.
+    struct Mark {
+        QPointF edge, out;
+        double y;  // centre of the mark
+        int side;
+        QString text;
+    };
+    std::vector<Mark> marks;
     for (const report::PieSlice& slice : slices) {
         const double mid = (slice.startDegrees + slice.spanDegrees / 2) * std::numbers::pi / 180;
         const double cs = std::cos(mid), sn = std::sin(mid);
-        const bool front = sn < 0;
-        const QPointF edge(centre.x() + rx * cs, centre.y() - ry * sn + (front ? thick : 0));
-        const QPointF out(centre.x() + (rx + lead) * cs,
-                          centre.y() - (ry + lead) * sn + (front ? thick : 0));
-        const int side = cs > 0.15 ? 1 : (cs < -0.15 ? -1 : 0);
-        const QPointF end = out + QPointF(side * s(6), 0);
-        painter.setPen(QPen(QColor(0x70, 0x78, 0x88), std::max(1.0, s(0.8))));
-        painter.drawLine(edge, out);
-        painter.drawLine(out, end);
-        QPointF anchor = end;
-        bool above = true;
-        if (side == 0) {
-            above = sn > 0;
-        } else {
-            anchor.ry() += markH / 2;
+        const double drop = sn < 0 ? thick : 0;
+        const QPointF edge(centre.x() + rx * cs, centre.y() - ry * sn + drop);
+        const QPointF out(centre.x() + (rx + lead) * cs, centre.y() - (ry + lead) * sn + drop);
+        marks.push_back(
+            {edge, out, out.y(), cs >= 0 ? 1 : -1, ValueText(chart.points[slice.point].value)});
+    }
+    const double pitch = markH + s(2);
+    for (int side : {-1, 1}) {
+        std::vector<Mark*> column;
+        for (Mark& m : marks) {
+            if (m.side == side) column.push_back(&m);
         }
-        PaintMark(painter, s, anchor, ValueText(chart.points[slice.point].value), side, above);
+        std::sort(column.begin(), column.end(),
+                  [](const Mark* a, const Mark* b) { return a->y < b->y; });
+        for (std::size_t i = 1; i < column.size(); ++i) {
+            column[i]->y = std::max(column[i]->y, column[i - 1]->y + pitch);
+        }
+        // Pushed past the bottom: pack them upwards from there instead.
+        const double lowest = plot.bottom() - markH / 2;
+        for (std::size_t i = column.size(); i-- > 0;) {
+            const double limit = i + 1 < column.size() ? column[i + 1]->y - pitch : lowest;
+            column[i]->y = std::min(column[i]->y, limit);
+        }
+    }
+    for (const Mark& m : marks) {
+        const QPointF bend(m.out.x(), m.y);
+        const QPointF end = bend + QPointF(m.side * s(6), 0);
+        painter.setPen(QPen(QColor(0x70, 0x78, 0x88), std::max(1.0, s(0.8))));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawPolyline(QPolygonF({m.edge, bend, end}));
+        PaintMark(painter, s, end + QPointF(0, markH / 2), m.text, m.side, true);
     }
 }
 
