@@ -111,13 +111,7 @@ TfrmAvvio::TfrmAvvio(Services& services, AppShell& shell, QWidget* parent)
     setPalette(p);
 
     // Header band with the product name.
-    auto* header = new QWidget(this);
-    header->setObjectName(QStringLiteral("panTitolo"));
-    header->setAutoFillBackground(true);
-    QPalette hp = header->palette();
-    hp.setColor(QPalette::Window, QColor(look::kHeaderColour));
-    hp.setColor(QPalette::WindowText, Qt::white);
-    header->setPalette(hp);
+    QWidget* header = MakeHeaderBand(this);
     auto* logo =
         new PictureButton(QStringLiteral("imgLogo"), QStringLiteral(":/pictures/corvelo.svg"),
                           QSize(64, 64), {}, header);

@@ -23,13 +23,7 @@ TfrmGuida::TfrmGuida(Services& services, QWidget* parent) : QDialog(parent), ser
     setWindowTitle(QStringLiteral(" Guida all'utilizzo del software"));
     setFont(look::Base());
 
-    auto* banner = new QWidget(this);
-    banner->setObjectName(QStringLiteral("panTitolo"));
-    banner->setAutoFillBackground(true);
-    QPalette bp = banner->palette();
-    bp.setColor(QPalette::Window, QColor(look::kHeaderColour));
-    bp.setColor(QPalette::WindowText, Qt::white);
-    banner->setPalette(bp);
+    QWidget* banner = MakeHeaderBand(this);
     auto* icon =
         new PictureButton(QStringLiteral("imgGuida"), QStringLiteral(":/pictures/guida.svg"),
                           QSize(40, 40), {}, banner);

@@ -43,13 +43,7 @@ QPushButton* MakeButton(const QString& name, const QString& text, QWidget* paren
 }
 
 QWidget* MakeBand(QWidget* parent, const QString& picture, const QString& text) {
-    auto* band = new QWidget(parent);
-    band->setObjectName(QStringLiteral("panTitolo"));
-    band->setAutoFillBackground(true);
-    QPalette p = band->palette();
-    p.setColor(QPalette::Window, QColor(look::kHeaderColour));
-    p.setColor(QPalette::WindowText, Qt::white);
-    band->setPalette(p);
+    QWidget* band = MakeHeaderBand(parent);
     auto* logo = new PictureButton(QStringLiteral("imgLogo"), picture, QSize(44, 44), {}, band);
     logo->setAttribute(Qt::WA_TransparentForMouseEvents);
     auto* title = new QLabel(text, band);

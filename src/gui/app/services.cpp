@@ -14,6 +14,26 @@
 
 namespace corvelo {
 
+void Services::Show(const Notice& notice) {
+    const QString text = QString::fromStdString(notice.text);
+    switch (notice.kind) {
+        case NoticeKind::kWarning:
+            Warning(text);
+            break;
+        case NoticeKind::kError:
+            Error(text);
+            break;
+        case NoticeKind::kInformation:
+            Information(text);
+            break;
+        case NoticeKind::kPlain:
+            Message(text);
+            break;
+        case NoticeKind::kNone:
+            break;
+    }
+}
+
 QString Services::DataPath(const QString& fileName) const {
     return QDir(DataFolder()).filePath(fileName);
 }

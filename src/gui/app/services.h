@@ -12,6 +12,8 @@
 #include <functional>
 #include <optional>
 
+#include "core/receipts/notice.h"
+
 class QPrinter;
 class QWidget;
 
@@ -52,6 +54,8 @@ class Services {
     // Asks a Yes/No question; returns true only when the answer was "No".
     // Callers go on with the asked action whenever this returns false.
     bool AnsweredNo(const QString& text) { return ShowMessage(MessageKind::Confirmation, text); }
+    // Shows the box a core rule chose (nothing for an empty notice).
+    void Show(const Notice& notice);
 
     // Shows the input box with a title, a prompt and a proposed text.
     // Returns the text typed (untrimmed) or nullopt when it was cancelled.

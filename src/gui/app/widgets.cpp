@@ -241,4 +241,41 @@ QLabel* MakeStatusLine(const QString& idleText, QWidget* parent) {
     return status;
 }
 
+QWidget* MakeHeaderBand(QWidget* parent) {
+    auto* band = new QWidget(parent);
+    band->setObjectName(QStringLiteral("panTitolo"));
+    band->setAutoFillBackground(true);
+    QPalette palette = band->palette();
+    palette.setColor(QPalette::Window, QColor(look::kHeaderColour));
+    palette.setColor(QPalette::WindowText, Qt::white);
+    band->setPalette(palette);
+    return band;
+}
+
+QWidget* MakeBanner(const QString& picture, const QString& title, QWidget* parent) {
+    auto* banner = new QWidget(parent);
+    banner->setObjectName(QStringLiteral("panBanner"));
+    banner->setAttribute(Qt::WA_StyledBackground);
+    banner->setStyleSheet(QStringLiteral("#panBanner { background: qlineargradient(x1:0, y1:0, "
+                                         "x2:1, y2:0, stop:0 %1, stop:1 #4F7DB8); }")
+                              .arg(QLatin1String(look::kHeaderColour)));
+    auto* row = new QHBoxLayout(banner);
+    row->setContentsMargins(16, 8, 16, 8);
+    if (!picture.isEmpty()) {
+        auto* image =
+            new PictureButton(QStringLiteral("imgBanner"), picture, QSize(40, 40), {}, banner);
+        image->setAttribute(Qt::WA_TransparentForMouseEvents);
+        row->addWidget(image);
+        row->addSpacing(8);
+    }
+    auto* label = MakeLabel(QStringLiteral("titBanner"), title, banner);
+    QFont font = look::Heading();
+    font.setPointSize(16);
+    label->setFont(font);
+    label->setStyleSheet(QStringLiteral("color: white;"));
+    row->addWidget(label);
+    row->addStretch(1);
+    return banner;
+}
+
 }  // namespace corvelo

@@ -107,4 +107,14 @@ QFont Fixed();                                           // Courier New 12 (list
 // A status line panInfo for the bottom of a screen, with its idle text.
 QLabel* MakeStatusLine(const QString& idleText, QWidget* parent);
 
+// The blue title band panTitolo at the top of a window, white text on the
+// header colour; the caller lays out its contents.
+QWidget* MakeHeaderBand(QWidget* parent);
+
+// The title banner of the list and export windows: a blue gradient band
+// panBanner with an optional picture imgBanner and the white title
+// titBanner. Its layout is a QHBoxLayout ending in a stretch, so a caller
+// may add buttons at the right end.
+QWidget* MakeBanner(const QString& picture, const QString& title, QWidget* parent);
+
 }  // namespace corvelo

@@ -34,27 +34,8 @@ TfrmSospese::TfrmSospese(Services& services, QWidget& editor, QWidget* parent)
         return ListReportContent{std::string(kUnpaidReportTitle), results_->Lines()};
     });
 
-    auto* banner = new QWidget(this);
-    banner->setObjectName(QStringLiteral("panBanner"));
-    banner->setAttribute(Qt::WA_StyledBackground);
-    banner->setStyleSheet(QStringLiteral("#panBanner { background: qlineargradient(x1:0, y1:0, "
-                                         "x2:1, y2:0, stop:0 %1, stop:1 #4F7DB8); }")
-                              .arg(QLatin1String(look::kHeaderColour)));
-    auto* picture =
-        new PictureButton(QStringLiteral("imgBanner"), QStringLiteral(":/pictures/sospese.svg"),
-                          QSize(40, 40), {}, banner);
-    picture->setAttribute(Qt::WA_TransparentForMouseEvents);
-    auto* title = new QLabel(QStringLiteral("RICEVUTE NON SALDATE"), banner);
-    QFont titleFont = look::Heading();
-    titleFont.setPointSize(16);
-    title->setFont(titleFont);
-    title->setStyleSheet(QStringLiteral("color: white;"));
-    auto* bannerRow = new QHBoxLayout(banner);
-    bannerRow->setContentsMargins(16, 8, 16, 8);
-    bannerRow->addWidget(picture);
-    bannerRow->addSpacing(8);
-    bannerRow->addWidget(title);
-    bannerRow->addStretch(1);
+    QWidget* banner = MakeBanner(QStringLiteral(":/pictures/sospese.svg"),
+                                 QStringLiteral("RICEVUTE NON SALDATE"), this);
 
     auto* hint = new QLabel(Q(kDoubleClickHelp), this);
     hint->setStyleSheet(QStringLiteral("color: crimson;"));

@@ -45,26 +45,6 @@ QPushButton* MakeButton(const QString& name, const QString& text, QWidget* paren
     return button;
 }
 
-void ShowNotice(Services& services, const Notice& notice) {
-    const QString text = QString::fromStdString(notice.text);
-    switch (notice.kind) {
-        case NoticeKind::kWarning:
-            services.Warning(text);
-            break;
-        case NoticeKind::kError:
-            services.Error(text);
-            break;
-        case NoticeKind::kInformation:
-            services.Information(text);
-            break;
-        case NoticeKind::kPlain:
-            services.Message(text);
-            break;
-        case NoticeKind::kNone:
-            break;
-    }
-}
-
 // Moving the mouse over the chart clears the hint line, as the background
 // does.
 class ClearHintOnMove : public QObject {
@@ -187,13 +167,7 @@ TfrmStatistiche::TfrmStatistiche(Services& services, AppShell& shell, QWidget* p
     panContainer_->setObjectName(QStringLiteral("panContainer"));
     QLabel* panInfo = nullptr;
     {
-        auto* head = new QWidget(panContainer_);
-        head->setObjectName(QStringLiteral("panTitolo"));
-        head->setAutoFillBackground(true);
-        QPalette hp = head->palette();
-        hp.setColor(QPalette::Window, QColor(look::kHeaderColour));
-        hp.setColor(QPalette::WindowText, Qt::white);
-        head->setPalette(hp);
+        QWidget* head = MakeHeaderBand(panContainer_);
         lblTitolo_ = MakeLabel(QStringLiteral("lblTitolo"), {}, head);
         lblTitolo_->setFont(look::Heading());
         auto* line1 = MakeLabel(QStringLiteral("lblRiga1"),
@@ -294,7 +268,7 @@ void TfrmStatistiche::showEvent(QShowEvent* event) {
 void TfrmStatistiche::btnApriClick() {
     const std::string year = txtAnno_->text().toStdString();
     if (const auto warning = CheckStatisticsYear(year)) {
-        ShowNotice(services_, *warning);
+        services_.Show(*warning);
         txtAnno_->setFocus();
         return;
     }
@@ -310,7 +284,7 @@ void TfrmStatistiche::btnApriClick() {
         std::filesystem::path(QFile::encodeName(lblFile_->text()).toStdString()), year);
     if (!result.ok()) {
         // Partial totals are never shown as if they were the year's.
-        ShowNotice(services_, result.notice);
+        services_.Show(result.notice);
         return;
     }
 

@@ -53,31 +53,6 @@ QPushButton* MakeButton(const QString& name, const QString& text, QWidget* paren
     return button;
 }
 
-QWidget* MakeBanner(const QString& text, QWidget* parent) {
-    auto* banner = new QWidget(parent);
-    banner->setObjectName(QStringLiteral("panBanner"));
-    banner->setAttribute(Qt::WA_StyledBackground);
-    banner->setStyleSheet(QStringLiteral("#panBanner { background: qlineargradient(x1:0, y1:0, "
-                                         "x2:1, y2:0, stop:0 %1, stop:1 #4F7DB8); }")
-                              .arg(QLatin1String(look::kHeaderColour)));
-    auto* picture =
-        new PictureButton(QStringLiteral("imgBanner"), QStringLiteral(":/pictures/trova.svg"),
-                          QSize(40, 40), {}, banner);
-    picture->setAttribute(Qt::WA_TransparentForMouseEvents);
-    auto* title = new QLabel(text, banner);
-    QFont font = look::Heading();
-    font.setPointSize(16);
-    title->setFont(font);
-    title->setStyleSheet(QStringLiteral("color: white;"));
-    auto* row = new QHBoxLayout(banner);
-    row->setContentsMargins(16, 8, 16, 8);
-    row->addWidget(picture);
-    row->addSpacing(8);
-    row->addWidget(title);
-    row->addStretch(1);
-    return banner;
-}
-
 }  // namespace
 
 TfrmTrovaRicevute::TfrmTrovaRicevute(Services& services, QWidget& editor, QWidget* parent)
@@ -96,7 +71,8 @@ TfrmTrovaRicevute::TfrmTrovaRicevute(Services& services, QWidget& editor, QWidge
     auto* searchPage = new QVBoxLayout(panAvvio_);
     searchPage->setContentsMargins(0, 0, 0, 0);
     searchPage->setSpacing(0);
-    QWidget* searchBanner = MakeBanner(QStringLiteral("TROVA RICEVUTE"), panAvvio_);
+    QWidget* searchBanner = MakeBanner(QStringLiteral(":/pictures/trova.svg"),
+                                       QStringLiteral("TROVA RICEVUTE"), panAvvio_);
     searchPage->addWidget(searchBanner);
     auto* searchBody = new QVBoxLayout;
     searchBody->setContentsMargins(24, 14, 24, 14);
@@ -148,7 +124,8 @@ TfrmTrovaRicevute::TfrmTrovaRicevute(Services& services, QWidget& editor, QWidge
     auto* resultPage = new QVBoxLayout(panContainer_);
     resultPage->setContentsMargins(0, 0, 0, 0);
     resultPage->setSpacing(0);
-    resultPage->addWidget(MakeBanner(QStringLiteral("RISULTATI DI RICERCA"), panContainer_));
+    resultPage->addWidget(MakeBanner(QStringLiteral(":/pictures/trova.svg"),
+                                     QStringLiteral("RISULTATI DI RICERCA"), panContainer_));
     auto* resultBody = new QVBoxLayout;
     resultBody->setContentsMargins(14, 10, 14, 12);
     resultBody->setSpacing(8);

@@ -71,13 +71,7 @@ TfrmMenuRicevute::TfrmMenuRicevute(Services& services, AppShell& shell, TfrmRice
     setPalette(p);
 
     // Header band.
-    auto* header = new QWidget(this);
-    header->setObjectName(QStringLiteral("panTitolo"));
-    header->setAutoFillBackground(true);
-    QPalette hp = header->palette();
-    hp.setColor(QPalette::Window, QColor(look::kHeaderColour));
-    hp.setColor(QPalette::WindowText, Qt::white);
-    header->setPalette(hp);
+    QWidget* header = MakeHeaderBand(this);
     auto* picture = new PictureButton(QStringLiteral("imgTitolo"),
                                       QStringLiteral(":/pictures/area_ricevute.svg"), QSize(56, 56),
                                       {}, header);

@@ -571,36 +571,12 @@ void TfrmRicevute::cmdCalcolaClick() {
     if (!outcome.ok()) services_.Error(QString::fromStdString(outcome.notice.text));
 }
 
-namespace {
-
-void ShowNotice(Services& services, const Notice& notice) {
-    const QString text = QString::fromStdString(notice.text);
-    switch (notice.kind) {
-        case NoticeKind::kWarning:
-            services.Warning(text);
-            break;
-        case NoticeKind::kError:
-            services.Error(text);
-            break;
-        case NoticeKind::kInformation:
-            services.Information(text);
-            break;
-        case NoticeKind::kPlain:
-            services.Message(text);
-            break;
-        case NoticeKind::kNone:
-            break;
-    }
-}
-
-}  // namespace
-
 void TfrmRicevute::cmdSalvaClick() {
     const ReceiptSaveOutcome outcome = SaveReceipt(FsPath(ArchivePath()), FormTexts(),
                                                    FormText(*this, "lblPosizione").toStdString());
     PutAmountTexts(outcome.texts);
     SetFormText(*this, "lblPosizione", QString::fromStdString(outcome.position));
-    ShowNotice(services_, outcome.notice);
+    services_.Show(outcome.notice);
     if (!outcome.focus.empty()) Focus(outcome.focus.c_str());
 }
 

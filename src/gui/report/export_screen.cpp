@@ -91,27 +91,13 @@ ExportScreen::ExportScreen(Services& services, const ExportScreenTexts& texts,
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
     setFont(look::Base());
 
-    auto* banner = new QWidget(this);
-    banner->setObjectName(QStringLiteral("panBanner"));
-    banner->setAttribute(Qt::WA_StyledBackground);
-    banner->setStyleSheet(QStringLiteral("#panBanner { background: qlineargradient(x1:0, y1:0, "
-                                         "x2:1, y2:0, stop:0 %1, stop:1 #4F7DB8); }")
-                              .arg(QLatin1String(look::kHeaderColour)));
-    auto* title =
-        MakeLabel(QStringLiteral("titBanner"), QStringLiteral("ESPORTAZIONE IN EXCEL"), banner);
-    QFont titleFont = look::Heading();
-    titleFont.setPointSize(16);
-    title->setFont(titleFont);
-    title->setStyleSheet(QStringLiteral("color: white;"));
+    QWidget* banner = MakeBanner({}, QStringLiteral("ESPORTAZIONE IN EXCEL"), this);
     static constexpr PictureEntry kButtons[] = {
         {"cmdEsporta", ":/pictures/esporta.svg", ""},
         {"cmdGuida", ":/pictures/guida.svg", ""},
         {"cmdEsci", ":/pictures/esci.svg", ""},
     };
-    auto* bannerRow = new QHBoxLayout(banner);
-    bannerRow->setContentsMargins(18, 10, 14, 10);
-    bannerRow->addWidget(title);
-    bannerRow->addStretch(1);
+    auto* bannerRow = static_cast<QHBoxLayout*>(banner->layout());
     bannerRow->addLayout(MakePictureRow(kButtons, banner, QSize(44, 44)));
 
     model_ = new TextGridModel(columns, this);
