@@ -7,6 +7,8 @@
 #include <QPlainTextEdit>
 #include <QWidget>
 
+#include "gui/app/conventions.h"
+
 namespace corvelo {
 namespace {
 
@@ -14,42 +16,21 @@ QString ControlName(std::string_view field) {
     return QStringLiteral("txt") + QString::fromUtf8(field.data(), qsizetype(field.size()));
 }
 
-QString TextOf(const QObject* control) {
-    if (auto* edit = qobject_cast<const QLineEdit*>(control)) return edit->text();
-    if (auto* label = qobject_cast<const QLabel*>(control)) return label->text();
-    if (auto* combo = qobject_cast<const QComboBox*>(control)) return combo->currentText();
-    if (auto* plain = qobject_cast<const QPlainTextEdit*>(control)) return plain->toPlainText();
-    return {};
-}
-
-void SetTextOf(QObject* control, const QString& text) {
-    if (auto* edit = qobject_cast<QLineEdit*>(control)) {
-        edit->setText(text);
-    } else if (auto* label = qobject_cast<QLabel*>(control)) {
-        label->setText(text);
-    } else if (auto* combo = qobject_cast<QComboBox*>(control)) {
-        combo->setCurrentIndex(-1);
-        combo->setEditText(text);
-    } else if (auto* plain = qobject_cast<QPlainTextEdit*>(control)) {
-        plain->setPlainText(text);
-    }
-}
-
 }  // namespace
 
 QString FormText(const QWidget& form, const char* name) {
-    return TextOf(form.findChild<QObject*>(QString::fromLatin1(name)));
+    return TextOf(form.findChild<QWidget*>(QString::fromLatin1(name)));
 }
 
 void SetFormText(QWidget& form, const char* name, const QString& text) {
-    SetTextOf(form.findChild<QObject*>(QString::fromLatin1(name)), text);
+    SetTextOf(form.findChild<QWidget*>(QString::fromLatin1(name)), text);
 }
 
 TRicevuta ReadReceiptForm(const QWidget& form) {
     TRicevuta r;
     for (std::size_t i = 0; i < TRicevuta::kFields.size(); ++i) {
         if (i == TRicevuta::Saldata) continue;
-        const QObject* control = form.findChild<QObject*>(ControlName(TRicevuta::kFields[i].name));
+        const QWidget* control = form.findChild<QWidget*>(ControlName(TRicevuta::kFields[i].name));
         r[i] = TextOf(control).trimmed().toStdString();
     }
     const auto* paid = form.findChild<QCheckBox*>(QStringLiteral("chkSaldata"));
@@ -60,7 +41,7 @@ TRicevuta ReadReceiptForm(const QWidget& form) {
 void ShowReceiptOnForm(QWidget& form, const TRicevuta& r, std::optional<long long> card) {
     for (std::size_t i = 0; i < TRicevuta::kFields.size(); ++i) {
         if (i == TRicevuta::Saldata) continue;
-        QObject* control = form.findChild<QObject*>(ControlName(TRicevuta::kFields[i].name));
+        QWidget* control = form.findChild<QWidget*>(ControlName(TRicevuta::kFields[i].name));
         SetTextOf(control, QString::fromStdString(r[i]).trimmed());
     }
     if (auto* paid = form.findChild<QCheckBox*>(QStringLiteral("chkSaldata"))) {
