@@ -236,11 +236,18 @@ bool ScreenKit::HandleKey(QWidget* box, QKeyEvent* event) {
 }
 
 void ScreenKit::Entered(QWidget* box) {
-    if (IsEditBox(box)) ShowFocusRect(box, true);
+    if (!IsEditBox(box)) return;
+    // Focus moved while the window was inactive (a dialog open, the screen
+    // hidden) reaches the new box without the old one being told: leave it
+    // now, so only one box is ever highlighted.
+    if (focused_ && focused_ != box) Left(focused_);
+    focused_ = box;
+    ShowFocusRect(box, true);
 }
 
 void ScreenKit::Left(QWidget* box) {
     if (!IsEditBox(box)) return;
+    if (focused_ == box) focused_ = nullptr;
     ShowFocusRect(box, false);
     const QString name = box->objectName();
     const BoxKind kind = kinds_.value(name, BoxKind::Plain);

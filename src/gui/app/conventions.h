@@ -123,6 +123,7 @@ class ScreenKit : public QObject {
     QHash<QString, std::function<void()>> keyActions_;
     QHash<QString, std::function<void()>> leaveActions_;
     QPointer<QLabel> panInfo_;
+    QPointer<QWidget> focused_;  // the box showing the focus highlight
 };
 
 // Attaches the conventions of table to screen: boxes, Enter chain, hints and

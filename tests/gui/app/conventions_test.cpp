@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
+#include <QFocusEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -228,6 +230,25 @@ TEST_F(ConventionsTest, FocusRectangleFollowsTheFocus) {
                   nullptr)
             << rule.name;
     }
+}
+
+// While a dialog is open the screen's focus can move without the old box
+// being told; when the focus comes back only the new box is highlighted, and
+// the old one is left as if the user had left it (amounts normalised).
+TEST_F(ConventionsTest, FocusMovedWhileInactiveLeavesOnlyOneHighlight) {
+    QLineEdit* tassa = Box("txtTassa");
+    QLineEdit* nome = Box("txtNome");
+    test::Focus(tassa);
+    tassa->setText(QStringLiteral("2"));
+    QFocusEvent away(QEvent::FocusOut, Qt::ActiveWindowFocusReason);
+    QCoreApplication::sendEvent(tassa, &away);
+    EXPECT_TRUE(Find<FocusRect>(&screen, QStringLiteral("effTassa"))->isVisible())
+        << "a dialog taking the focus for a while is not leaving the box";
+    QFocusEvent back(QEvent::FocusIn, Qt::ActiveWindowFocusReason);
+    QCoreApplication::sendEvent(nome, &back);
+    EXPECT_FALSE(Find<FocusRect>(&screen, QStringLiteral("effTassa"))->isVisible());
+    EXPECT_TRUE(Find<FocusRect>(&screen, QStringLiteral("effNome"))->isVisible());
+    EXPECT_EQ(tassa->text(), QStringLiteral("2,00"));
 }
 
 TEST_F(ConventionsTest, UpperAndTrimmedBoxesChangeWhileTyping) {
