@@ -33,10 +33,15 @@ ReceiptTexts TextsFromReceipt(const TRicevuta& record, bool current_saldata) {
     return t;
 }
 
+bool KeptOnClear(std::size_t field) {
+    return (field >= TRicevuta::Ditta && field <= TRicevuta::Libero02) || field == TRicevuta::Tassa;
+}
+
 ReceiptTexts ClearedReceipt(const ReceiptTexts& current) {
     ReceiptTexts t;
-    for (std::size_t f = TRicevuta::Ditta; f <= TRicevuta::Libero02; ++f) t[f] = current[f];
-    t[TRicevuta::Tassa] = current[TRicevuta::Tassa];
+    for (std::size_t f = 0; f < TRicevuta::kFieldCount; ++f) {
+        if (KeptOnClear(f)) t[f] = current[f];
+    }
     t[TRicevuta::Acconti] = "0,00";
     t.saldata = false;
     return t;

@@ -53,6 +53,11 @@ std::optional<bool> SaldataCheck(std::string_view stored);
 // box unchecked; the issuer boxes and txtTassa keep what `current` holds.
 ReceiptTexts ClearedReceipt(const ReceiptTexts& current);
 
+// True for the fields whose boxes clearing the receipt leaves alone (the
+// issuer boxes and txtTassa): the screen must not rewrite them, not even
+// trimmed.
+bool KeptOnClear(std::size_t field);
+
 // The issuer boxes and the stamp duty as the settings file keeps them
 // between sessions (section "Ditta Emittente"): read into `texts` when the
 // editor opens, written from it when the editor closes, whatever receipt is

@@ -509,7 +509,14 @@ void TfrmRicevute::PutAmountTexts(const ReceiptTexts& texts) {
 }
 
 void TfrmRicevute::ClearReceipt() {
-    ShowTexts(ClearedReceipt(FormTexts()));
+    // The issuer boxes and the stamp duty keep their contents exactly as
+    // typed; only the other boxes take the cleared texts.
+    const ReceiptTexts cleared = ClearedReceipt(FormTexts());
+    for (std::size_t f = 0; f < TRicevuta::kFieldCount; ++f) {
+        if (f == TRicevuta::Saldata || KeptOnClear(f)) continue;
+        SetFormText(*this, ReceiptControlName(f).c_str(), QString::fromStdString(cleared[f]));
+    }
+    findChild<QCheckBox*>(QStringLiteral("chkSaldata"))->setChecked(cleared.saldata);
     pages_->ShowPage(1);
     for (auto* province : findChildren<ProvinceBox*>()) province->ClearSelection();
     SetFormText(*this, "lblPosizione", {});

@@ -80,15 +80,15 @@ QFrame* MakePanelFrame(const QString& name, const QString& title,
     return frame;
 }
 
-QFrame* BuildPanel(const PanelSpec& spec, std::span<const BoxRule> boxes, QWidget* parent) {
-    QFrame* frame = MakePanelFrame(QLatin1String(spec.name), QString::fromUtf8(spec.title),
-                                   spec.heading, parent);
+QFrame* BuildPanel(const PanelLayout& panel, std::span<const BoxRule> boxes, QWidget* parent) {
+    QFrame* frame = MakePanelFrame(QLatin1String(panel.name), QString::fromUtf8(panel.title),
+                                   panel.heading, parent);
     auto* column = static_cast<QVBoxLayout*>(frame->layout());
 
     // The column of first captions is as wide as the widest one that fits beside its box.
     const QFontMetrics metrics(frame->font());
     int captionColumn = 0;
-    for (const PanelRow& row : spec.rows) {
+    for (const PanelRow& row : panel.rows) {
         const int w = metrics.horizontalAdvance(QString::fromUtf8(row.cells[0].caption));
         if (w <= kWidestSideCaption) captionColumn = qMax(captionColumn, w + 8);
     }
@@ -99,7 +99,7 @@ QFrame* BuildPanel(const PanelSpec& spec, std::span<const BoxRule> boxes, QWidge
     grid->setColumnMinimumWidth(0, captionColumn);
     grid->setColumnStretch(1, 1);
     int r = 0;
-    for (const PanelRow& row : spec.rows) {
+    for (const PanelRow& row : panel.rows) {
         auto* line = new QHBoxLayout;
         line->setSpacing(6);
         bool stretches = false;

@@ -32,7 +32,7 @@ struct HeadingButton {
     const char* picture;
 };
 
-struct PanelSpec {
+struct PanelLayout {
     const char* name;   // panDitta ...
     const char* title;  // heading text
     std::span<const PanelRow> rows;
@@ -41,7 +41,7 @@ struct PanelSpec {
 
 // Builds the panel. Boxes whose rule in `boxes` is BoxKind::Province are
 // province boxes, all others line edits.
-QFrame* BuildPanel(const PanelSpec& spec, std::span<const BoxRule> boxes, QWidget* parent);
+QFrame* BuildPanel(const PanelLayout& panel, std::span<const BoxRule> boxes, QWidget* parent);
 
 // The shared frame of a panel: white card with a heading band.
 QFrame* MakePanelFrame(const QString& name, const QString& title,

@@ -247,9 +247,11 @@ TEST_F(EditorTest, EnterChainAcrossLinesAndTotals) {
     const struct {
         const char* from;
         const char* to;
-    } steps[] = {{"txtPrezzo10", "txtAcconti"}, {"txtPrezzo09", "txtDesc10"},
-                 {"txtDesc05", "txtPrezzo05"},  {"txtBanca", "txtAcconti"},
-                 {"txtLibero02", "txtCliente"}, {"txtTassa", "cmdCalcola"}};
+    } steps[] = {{"txtPrezzo10", "txtAcconti"},   {"txtPrezzo09", "txtDesc10"},
+                 {"txtDesc05", "txtPrezzo05"},    {"txtBanca", "txtAcconti"},
+                 {"txtLibero02", "txtCliente"},   {"txtTassa", "cmdCalcola"},
+                 {"txtProvDitta", "txtIvaDitta"}, {"txtProvCliente", "txtIvaCliente"},
+                 {"txtNote", "txtNumRic"}};
     for (const auto& s : steps) {
         test::Press(Find(&editor, QLatin1String(s.from)), Qt::Key_Return);
         ASSERT_NE(QApplication::focusWidget(), nullptr);
@@ -351,6 +353,8 @@ TEST_F(EditorTest, IssuerDataRoundTripThroughTheSettingsFile) {
 
     Set("txtDitta", QStringLiteral("  Ditta Beta  "));
     Set("txtProvDitta", QStringLiteral("MI"));
+    Click("cmdNuovo");  // a new receipt leaves the issuer boxes exactly as typed
+    EXPECT_EQ(Text("txtDitta"), QStringLiteral("  Ditta Beta  "));
     Click("cmdEsci");
     EXPECT_FALSE(editor.isVisible());
     EXPECT_TRUE(shell.Avvio()->isVisible());
