@@ -10,7 +10,7 @@
 
 namespace corvelo::testing {
 
-struct ReceiptSpec {
+struct ReceiptFields {
     std::string numero;
     std::string data;
     std::string cliente = "Cliente";
@@ -21,7 +21,7 @@ struct ReceiptSpec {
     std::string saldata = "S\xC3\xAC";
 };
 
-inline TRicevuta MakeReceipt(const ReceiptSpec& s) {
+inline TRicevuta MakeReceipt(const ReceiptFields& s) {
     TRicevuta r;
     r[TRicevuta::NumRic] = s.numero;
     r[TRicevuta::Data] = s.data;

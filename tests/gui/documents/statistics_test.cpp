@@ -21,15 +21,15 @@ namespace corvelo {
 namespace {
 
 using test::Find;
-using Spec = corvelo::testing::ReceiptSpec;
+using Fields = corvelo::testing::ReceiptFields;
 
 class StatisticsTest : public test::ScreenTest {
   protected:
     StatisticsTest() { screen.show(); }
 
-    void Archive(const QString& year, const std::vector<Spec>& specs) {
+    void Archive(const QString& year, const std::vector<Fields>& receipts) {
         std::vector<TRicevuta> records;
-        for (const Spec& s : specs) records.push_back(corvelo::testing::MakeReceipt(s));
+        for (const Fields& s : receipts) records.push_back(corvelo::testing::MakeReceipt(s));
         corvelo::testing::WriteArchive(
             std::filesystem::path(services.DataPath(year + QStringLiteral(".ric")).toStdString()),
             records);
