@@ -42,13 +42,7 @@ constexpr AreaEntry kAreas[] = {
 };
 
 // The small pictures of the bottom row.
-struct ToolEntry {
-    const char* name;
-    const char* picture;
-    const char* caption;
-};
-
-constexpr ToolEntry kTools[] = {
+constexpr PictureEntry kTools[] = {
     {"imgGuida", ":/pictures/guida.svg", "Guida"},
     {"imgInfo", ":/pictures/info.svg", "Informazioni"},
     {"imgCopyright", ":/pictures/copyright.svg", "Crediti"},
@@ -147,16 +141,7 @@ TfrmAvvio::TfrmAvvio(Services& services, AppShell& shell, QWidget* parent)
     cards->addStretch(1);
 
     // The bottom row of small pictures.
-    auto* tools = new QHBoxLayout;
-    tools->setSpacing(26);
-    tools->addStretch(1);
-    for (const ToolEntry& entry : kTools) {
-        auto* tool = new PictureButton(QLatin1String(entry.name), QLatin1String(entry.picture),
-                                       QSize(40, 40), QString::fromUtf8(entry.caption), this);
-        tool->setMinimumWidth(96);
-        tools->addWidget(tool);
-    }
-    tools->addStretch(1);
+    QHBoxLayout* tools = MakeToolRow(kTools, this);
 
     auto* page = new QVBoxLayout(this);
     page->setContentsMargins(0, 0, 0, 24);

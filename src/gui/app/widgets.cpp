@@ -182,6 +182,20 @@ QHBoxLayout* MakePictureRow(std::span<const PictureEntry> entries, QWidget* pare
     return row;
 }
 
+QHBoxLayout* MakeToolRow(std::span<const PictureEntry> entries, QWidget* parent) {
+    auto* row = new QHBoxLayout;
+    row->setSpacing(26);
+    row->addStretch(1);
+    for (const PictureEntry& entry : entries) {
+        auto* tool = new PictureButton(QLatin1String(entry.name), QLatin1String(entry.picture),
+                                       QSize(40, 40), QString::fromUtf8(entry.caption), parent);
+        tool->setMinimumWidth(96);
+        row->addWidget(tool);
+    }
+    row->addStretch(1);
+    return row;
+}
+
 QLabel* MakeLabel(const QString& name, const QString& text, QWidget* parent) {
     auto* label = new QLabel(text, parent);
     label->setObjectName(name);

@@ -86,6 +86,10 @@ struct PictureEntry {
 QHBoxLayout* MakePictureRow(std::span<const PictureEntry> entries, QWidget* parent,
                             QSize size = QSize(40, 40));
 
+// The centred bottom row of a menu screen: 40 x 40 pictures with their
+// captions, evenly spaced.
+QHBoxLayout* MakeToolRow(std::span<const PictureEntry> entries, QWidget* parent);
+
 // A label with its object name and text, in one call.
 QLabel* MakeLabel(const QString& name, const QString& text, QWidget* parent);
 // A hidden label (lblMemory, lblPosizione, lblFile ...).

@@ -145,20 +145,13 @@ TfrmMenuRicevute::TfrmMenuRicevute(Services& services, AppShell& shell, TfrmRice
     centre->addWidget(card);
     centre->addStretch(1);
 
-    auto* tools = new QHBoxLayout;
-    tools->setSpacing(26);
-    tools->addStretch(1);
-    auto* imgGuida =
-        new PictureButton(QStringLiteral("imgGuida"), QStringLiteral(":/pictures/guida.svg"),
-                          QSize(40, 40), QStringLiteral("Guida"), this);
-    auto* imgEsci =
-        new PictureButton(QStringLiteral("imgEsci"), QStringLiteral(":/pictures/esci.svg"),
-                          QSize(40, 40), QStringLiteral("Esci"), this);
-    for (auto* tool : {imgGuida, imgEsci}) {
-        tool->setMinimumWidth(96);
-        tools->addWidget(tool);
-    }
-    tools->addStretch(1);
+    static constexpr PictureEntry kTools[] = {
+        {"imgGuida", ":/pictures/guida.svg", "Guida"},
+        {"imgEsci", ":/pictures/esci.svg", "Esci"},
+    };
+    QHBoxLayout* tools = MakeToolRow(kTools, this);
+    auto* imgGuida = findChild<PictureButton*>(QStringLiteral("imgGuida"));
+    auto* imgEsci = findChild<PictureButton*>(QStringLiteral("imgEsci"));
 
     auto* page = new QVBoxLayout(this);
     page->setContentsMargins(0, 0, 0, 24);
