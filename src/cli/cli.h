@@ -14,8 +14,8 @@ namespace corvelo::cli {
 enum Exit : int { kDone = 0, kWrong = 1, kUsage = 2, kFileError = 3 };
 
 struct Context {
-    std::filesystem::path dir;        // the data folder
-    std::vector<std::string> args;    // arguments after the command word
+    std::filesystem::path dir;      // the data folder
+    std::vector<std::string> args;  // arguments after the command word
     std::ostream& out;
     std::ostream& err;
 };
@@ -26,5 +26,10 @@ using Handler = std::function<int(Context&)>;
 struct CliCommand {
     CliCommand(std::string word, std::string usage, Handler handler);
 };
+
+// The warehouse forms of "search" and "export" (cmd_warehouse.cpp), reached
+// from those commands with ctx.args starting at "items" / "warehouse".
+int SearchItemsCommand(Context& ctx);
+int ExportWarehouseCommand(Context& ctx);
 
 }  // namespace corvelo::cli
