@@ -72,6 +72,27 @@ struct ItemLabel {
 };
 extern const std::array<ItemLabel, 12> kItemHiddenLabels;
 
+// The four boxes of the extra-data window (TfrmDatiPneumatici), each filled
+// from and written back, trimmed, to a hidden label of the card.
+inline constexpr std::string_view kExtraDataCaption = " Altre informazioni";
+inline constexpr std::string_view kExtraDataInstruction =
+    "Inserire i dati, fare clic su Applica e chiudi e poi sul pulsante Salva per salvare le "
+    "modifiche.";
+struct ExtraDataBox {
+    std::string_view control;  // "txtConsumo"
+    std::string_view caption;  // "Altezza:"
+    std::string_view label;    // the card's hidden label, "memConsumo"
+    TArticolo::Field field;
+    std::string_view next;  // Enter moves to
+};
+inline constexpr std::size_t kExtraDataMaxChars = 30;
+inline constexpr std::array<ExtraDataBox, 4> kExtraDataBoxes = {{
+    {"txtConsumo", "Altezza:", "memConsumo", TArticolo::Consumo, "txtAderenza"},
+    {"txtAderenza", "Larghezza:", "memAderenza", TArticolo::Aderenza, "txtRumore"},
+    {"txtRumore", "Lunghezza:", "memRumore", TArticolo::Rumore, "txtOnde"},
+    {"txtOnde", "Scadenza:", "memOnde", TArticolo::Onde, "btnApplica"},
+}};
+
 // The box of `field`, or nullptr for a field kept in a hidden label.
 const ItemBox* ItemBoxOf(TArticolo::Field field);
 

@@ -38,6 +38,10 @@ TEST(ItemBoxesTest, EveryFieldHasOneControlAndTheEnterChainGoesRound) {
     }
     for (const ItemLabel& l : kItemHiddenLabels) fields.insert(l.field);
     EXPECT_EQ(fields.size(), A::kFieldCount);
+    for (const ExtraDataBox& b : kExtraDataBoxes) {
+        EXPECT_EQ(kExtraDataMaxChars, A::kFields[b.field].capacity) << b.control;
+        EXPECT_EQ(b.label, ItemControlName(b.field));
+    }
 
     std::set<std::string_view> visited;
     std::string_view at = "txtCodice";
