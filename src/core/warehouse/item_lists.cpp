@@ -65,6 +65,13 @@ void AppendImportLine(const char* record, std::string& out) {
     AppendCp1252(Raw(record, A::Giacenza), out);
 }
 
+// Lines are built in place: one allocation each, sized for a typical line.
+std::string& NewLine(ItemLines& lines) {
+    std::string& line = lines.emplace_back();
+    line.reserve(160);
+    return line;
+}
+
 void Finish(ItemListResult& out) {
     SortLinesCaseless(out.lines);
     if (!out.skipped.empty()) {
@@ -118,7 +125,6 @@ std::optional<bool> IsLowStock(std::string_view giacenza, std::string_view sotto
 
 ItemListResult LowStockList(const std::filesystem::path& path, FileSystem& fs) {
     ItemListResult out;
-    std::string line;
     out.status = ArchiveReader::Scan(
         path, A::kSize,
         [&](const char* record, std::size_t card) {
@@ -127,9 +133,7 @@ ItemListResult LowStockList(const std::filesystem::path& path, FileSystem& fs) {
             if (!low) {
                 out.skipped.push_back(card);
             } else if (*low) {
-                line.clear();
-                AppendCardLine(record, line);
-                out.lines.push_back(line);
+                AppendCardLine(record, NewLine(out.lines));
             }
         },
         fs);
@@ -143,7 +147,11 @@ ItemListResult SearchItems(const std::filesystem::path& path, const ItemSearchTe
     const bool everything = CountCriteria(boxes) == 0;
     std::array<std::string, 10> decoded;
     std::array<std::string_view, 10> fields;
-    std::string line;
+    if (everything) {
+        std::error_code ec;
+        const auto bytes = std::filesystem::file_size(path, ec);
+        if (!ec) out.lines.reserve(static_cast<std::size_t>(bytes / A::kSize));
+    }
     out.status = ArchiveReader::Scan(
         path, A::kSize,
         [&](const char* record, std::size_t) {
@@ -157,9 +165,7 @@ ItemListResult SearchItems(const std::filesystem::path& path, const ItemSearchTe
                 }
                 if (!MatchesCriteria(boxes, fields)) return;
             }
-            line.clear();
-            AppendItemListLine(record, kind, line);
-            out.lines.push_back(line);
+            AppendItemListLine(record, kind, NewLine(out.lines));
         },
         fs);
     Finish(out);
