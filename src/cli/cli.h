@@ -31,4 +31,9 @@ struct CliCommand {
     CliCommand(std::string word, std::string subword, std::string usage, Handler handler);
 };
 
+// The warehouse forms of "search" and "export" (cmd_warehouse.cpp), reached
+// from those commands with ctx.args starting at "items" / "warehouse".
+int SearchItemsCommand(Context& ctx);
+int ExportWarehouseCommand(Context& ctx);
+
 }  // namespace corvelo::cli

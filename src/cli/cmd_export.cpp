@@ -24,7 +24,8 @@ int Usage(Context& ctx) {
 
 int Run(Context& ctx) {
     const auto& a = ctx.args;
-    if (!a.empty() && (a[0] == "customers" || a[0] == "warehouse")) {
+    if (!a.empty() && a[0] == "warehouse") return ExportWarehouseCommand(ctx);
+    if (!a.empty() && a[0] == "customers") {
         ctx.err << "export " << a[0] << ": not available yet\n";
         return kUsage;
     }

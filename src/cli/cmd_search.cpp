@@ -24,8 +24,9 @@ int Usage(Context& ctx) {
 
 int Run(Context& ctx) {
     const auto& a = ctx.args;
+    if (!a.empty() && a[0] == "items") return SearchItemsCommand(ctx);
     if (a.size() < 2 || a[0] != "receipts") {
-        if (!a.empty() && (a[0] == "customers" || a[0] == "items")) {
+        if (!a.empty() && a[0] == "customers") {
             ctx.err << "search " << a[0] << ": not available yet\n";
             return kUsage;
         }

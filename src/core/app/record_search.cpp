@@ -2,7 +2,7 @@
 
 #include <optional>
 
-#include "core/app/archive_scan.h"
+#include "core/storage/archive_scan.h"
 #include "core/storage/cp1252.h"
 #include "core/storage/text.h"
 

@@ -1,6 +1,6 @@
 #include "core/customers/customer_export.h"
 
-#include "core/app/archive_scan.h"
+#include "core/storage/archive_scan.h"
 
 namespace corvelo {
 

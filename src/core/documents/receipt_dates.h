@@ -10,7 +10,7 @@
 #include <string>
 #include <string_view>
 
-#include "core/app/archive_scan.h"  // RecordCountHint
+#include "core/storage/archive_scan.h"  // RecordCountHint
 #include "core/storage/text.h"
 
 namespace corvelo {

@@ -1,6 +1,6 @@
 #include "core/documents/receipt_list_line.h"
 
-#include "core/app/archive_scan.h"
+#include "core/storage/archive_scan.h"
 #include "core/app/routines.h"
 #include "core/storage/text.h"
 

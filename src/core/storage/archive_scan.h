@@ -1,7 +1,7 @@
 // Reading every record of an archive as raw bytes, many records per read,
-// for the scans that go through a whole year (search, unpaid list,
-// summaries, statistics, export). The scans pick the few fields they need
-// from the bytes instead of decoding whole records.
+// for the scans that go through a whole file (searches, lists, summaries,
+// statistics, exports). The scans pick the few fields they need from the
+// bytes instead of decoding whole records.
 #pragma once
 
 #include <cstddef>

@@ -1,4 +1,4 @@
-#include "core/app/archive_scan.h"
+#include "core/storage/archive_scan.h"
 
 #include <algorithm>
 #include <cstring>
