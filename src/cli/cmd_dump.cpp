@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "cli/cli.h"
+#include "core/receipts/archive_year.h"
 #include "core/storage/articolo.h"
 #include "core/storage/cliente.h"
 #include "core/storage/messages.h"
@@ -91,9 +92,7 @@ int Run(Context& ctx) {
     const auto& a = ctx.args;
     if (a.size() == 2 && a[0] == "receipts") {
         const std::string year = Trim(a[1]);
-        const bool four_digits =
-            year.size() == 4 && year.find_first_not_of("0123456789") == std::string::npos;
-        if (!four_digits) {
+        if (!IsFourDigitYear(year)) {
             ctx.err << "dump receipts: YEAR must be four digits\n";
             return kUsage;
         }

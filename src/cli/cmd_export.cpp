@@ -6,6 +6,7 @@
 
 #include "cli/cli.h"
 #include "core/documents/receipt_export.h"
+#include "core/receipts/archive_year.h"
 #include "core/storage/messages.h"
 #include "core/storage/ricevuta.h"
 #include "core/warehouse/spreadsheet_export.h"
@@ -31,9 +32,7 @@ int Run(Context& ctx) {
     }
     if (a.size() < 2 || a[0] != "receipts") return Usage(ctx);
     const std::string& year = a[1];
-    if (year.size() != 4 || year.find_first_not_of("0123456789") != std::string::npos) {
-        return Usage(ctx);
-    }
+    if (!IsFourDigitYear(year)) return Usage(ctx);
     std::filesystem::path out = ctx.dir / std::string(kReceiptExportFileName);
     if (a.size() == 4 && a[2] == "--out") {
         out = a[3];

@@ -11,6 +11,7 @@
 #include <string>
 
 #include "cli/cli.h"
+#include "core/receipts/archive_year.h"
 #include "core/report/bmp.h"
 #include "core/report/pdf_writer.h"
 #include "core/report/record_sheets.h"
@@ -103,7 +104,7 @@ int Run(Context& ctx) {
     std::optional<std::size_t> card;
     if (a.size() == 3 && a[0] == "receipt") {
         const std::string year = Trim(a[1]);
-        if (year.size() != 4 || year.find_first_not_of("0123456789") != std::string::npos) {
+        if (!IsFourDigitYear(year)) {
             ctx.err << "pdf receipt: YEAR must be four digits\n";
             return kUsage;
         }

@@ -5,7 +5,9 @@
 #include <string>
 
 #include "cli/cli.h"
+#include "cli/line_output.h"
 #include "core/documents/receipt_search.h"
+#include "core/receipts/archive_year.h"
 #include "core/storage/messages.h"
 #include "core/storage/ricevuta.h"
 
@@ -33,9 +35,7 @@ int Run(Context& ctx) {
         return Usage(ctx);
     }
     const std::string& year = a[1];
-    if (year.size() != 4 || year.find_first_not_of("0123456789") != std::string::npos) {
-        return Usage(ctx);
-    }
+    if (!IsFourDigitYear(year)) return Usage(ctx);
     ReceiptSearchTexts boxes;
     for (std::size_t i = 2; i < a.size(); i += 2) {
         if (i + 1 >= a.size() || a[i].rfind("--", 0) != 0) return Usage(ctx);
@@ -54,13 +54,9 @@ int Run(Context& ctx) {
         ctx.err << kMsgAccessoArchivio << "\n";
         return kFileError;
     }
-    std::string out;
-    for (std::size_t i = 0; i < result.lines.size(); ++i) {
-        out += result.lines[i];
-        out += '\n';
-    }
-    out += SearchCountLine(result.lines.size()) + "\n";
-    ctx.out << out;
+    LineOutput out(ctx.out);
+    for (std::size_t i = 0; i < result.lines.size(); ++i) out.Line(result.lines[i]);
+    out.Line(SearchCountLine(result.lines.size()));
     return kDone;
 }
 

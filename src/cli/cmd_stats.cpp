@@ -4,6 +4,7 @@
 
 #include "cli/cli.h"
 #include "core/documents/receipt_statistics.h"
+#include "core/receipts/archive_year.h"
 #include "core/storage/ricevuta.h"
 
 namespace corvelo::cli {
@@ -19,7 +20,7 @@ int Run(Context& ctx) {
         ctx.err << warning->text << "\n";
         return kUsage;
     }
-    if (a[0].find_first_not_of("0123456789") != std::string::npos) {
+    if (!IsFourDigitYear(a[0])) {
         ctx.err << "stats: YEAR must be four digits\n";
         return kUsage;
     }

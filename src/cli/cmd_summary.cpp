@@ -8,7 +8,9 @@
 #include <string>
 
 #include "cli/cli.h"
+#include "cli/line_output.h"
 #include "core/documents/receipt_summary.h"
+#include "core/receipts/archive_year.h"
 #include "core/receipts/receipt_numbering.h"
 #include "core/report/pdf_writer.h"
 #include "core/report/templates.h"
@@ -19,10 +21,6 @@ namespace corvelo::cli {
 namespace {
 
 constexpr const char* kUsageText = "summary YEAR --month M | --quarter Q | --annual [--pdf FILE]";
-
-bool FourDigits(const std::string& year) {
-    return year.size() == 4 && year.find_first_not_of("0123456789") == std::string::npos;
-}
 
 // A whole number from `low` to `high`, or 0.
 int Choice(const std::string& text, int low, int high) {
@@ -47,7 +45,7 @@ int Run(Context& ctx) {
     SummaryRequest request;
     std::filesystem::path pdf;
     bool period = false;
-    bool ok = !a.empty() && FourDigits(a[0]);
+    bool ok = !a.empty() && IsFourDigitYear(a[0]);
     for (std::size_t i = 1; ok && i < a.size(); ++i) {
         if (a[i] == "--annual" && !period) {
             request.kind = SummaryKind::kAnnual;
@@ -82,19 +80,19 @@ int Run(Context& ctx) {
         return s.status.ok() ? kWrong : kFileError;
     }
     const std::string title = SummaryReportTitle(s);
-    const std::vector<std::string> body = SummaryReportBody(s);
     if (!pdf.empty()) {
         const report::WriteResult written =
-            report::WritePdf(report::BuildListReport(title, body, Today()), pdf);
+            report::WritePdf(report::BuildListReport(title, SummaryReportBody(s), Today()), pdf);
         if (!written) {
             ctx.err << "summary: cannot write " << pdf.string() << ": " << written.detail << "\n";
             return kFileError;
         }
         return kDone;
     }
-    std::string out = title + "\n";
-    for (const std::string& line : body) out += line + "\n";
-    ctx.out << out;
+    LineOutput out(ctx.out);
+    out.Line(title);
+    for (std::size_t i = 0; i < s.lines.size(); ++i) out.Line(s.lines[i]);
+    for (const std::string& line : SummaryReportFooter(s)) out.Line(line);
     return kDone;
 }
 

@@ -3,7 +3,9 @@
 #include <string>
 
 #include "cli/cli.h"
+#include "cli/line_output.h"
 #include "core/documents/receipt_search.h"
+#include "core/receipts/archive_year.h"
 #include "core/storage/messages.h"
 #include "core/storage/ricevuta.h"
 
@@ -12,19 +14,14 @@ namespace {
 
 int Run(Context& ctx) {
     const auto& a = ctx.args;
-    if (a.size() != 1 || a[0].size() != 4 ||
-        a[0].find_first_not_of("0123456789") != std::string::npos) {
+    if (a.size() != 1 || !IsFourDigitYear(a[0])) {
         ctx.err << "usage: corvelo-cli [--dir FOLDER] unpaid YEAR\n";
         return kUsage;
     }
     const ReceiptListResult result = UnpaidReceipts(ctx.dir / ReceiptArchiveFileName(a[0]));
-    std::string out;
-    for (std::size_t i = 0; i < result.lines.size(); ++i) {
-        out += result.lines[i];
-        out += '\n';
-    }
-    ctx.out << out;
-    ctx.out.flush();
+    LineOutput out(ctx.out);
+    for (std::size_t i = 0; i < result.lines.size(); ++i) out.Line(result.lines[i]);
+    out.Flush();  // the lines gathered come out before the error
     if (!result.status.ok()) {
         ctx.err << kMsgAccessoArchivio << "\n";
         return kFileError;

@@ -9,6 +9,7 @@
 #include <string>
 #include <string_view>
 
+#include "core/receipts/archive_year.h"  // kMsgAnnoQuattroCifre
 #include "core/receipts/notice.h"
 #include "core/storage/file_system.h"
 #include "core/storage/status.h"
@@ -26,8 +27,6 @@ inline constexpr std::string_view kStatisticsChartTitle = "Statistiche incassi a
 inline constexpr std::string_view kStatisticsChartFooter =
     "Tutti gli importi sono arrotondati all'euro";
 inline constexpr std::string_view kStatisticsLegendTitle = "Incassi:";
-inline constexpr std::string_view kMsgAnnoQuattroCifre =
-    "Attenzione: indicare l'anno solare utilizzando quattro cifre.";
 
 // The warning for a year text that is not exactly four characters long
 // (nullopt: the year may be opened).

@@ -154,11 +154,17 @@ std::string SummaryReportTitle(const SummaryResult& summary) {
 
 std::vector<std::string> SummaryReportBody(const SummaryResult& summary) {
     std::vector<std::string> body = summary.lines.ToVector();
-    body.emplace_back(26, '-');
-    for (int i = 0; i < 4; ++i) {
-        body.push_back(std::string(kSummaryCaptions[i].printed) + Trim(summary.totals[i]));
-    }
+    for (std::string& line : SummaryReportFooter(summary)) body.push_back(std::move(line));
     return body;
+}
+
+std::vector<std::string> SummaryReportFooter(const SummaryResult& summary) {
+    std::vector<std::string> footer;
+    footer.emplace_back(26, '-');
+    for (int i = 0; i < 4; ++i) {
+        footer.push_back(std::string(kSummaryCaptions[i].printed) + Trim(summary.totals[i]));
+    }
+    return footer;
 }
 
 }  // namespace corvelo

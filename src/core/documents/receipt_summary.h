@@ -70,5 +70,7 @@ std::string SummaryAmountError(std::string_view numero, std::string_view amount)
 // hyphens, the four printed totals).
 std::string SummaryReportTitle(const SummaryResult& summary);
 std::vector<std::string> SummaryReportBody(const SummaryResult& summary);
+// The body lines after the entries: the hyphens and the printed totals.
+std::vector<std::string> SummaryReportFooter(const SummaryResult& summary);
 
 }  // namespace corvelo

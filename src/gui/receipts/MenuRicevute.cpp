@@ -10,7 +10,7 @@
 #include <QShowEvent>
 #include <QVBoxLayout>
 
-#include "core/app/routines.h"
+#include "core/receipts/archive_year.h"
 #include "gui/app/Guida.h"
 #include "gui/app/conventions.h"
 #include "gui/app/services.h"
@@ -29,9 +29,6 @@ constexpr const char* kTagStatistiche = "statistiche_ric";
 
 constexpr BoxRule kBoxes[] = {{"txtAnnoFatture", BoxKind::Digits, 4}};
 constexpr EnterStep kEnter[] = {{"txtAnnoFatture", "btnApriFatture"}};
-
-constexpr const char* kYearWarning =
-    "Attenzione: indicare l'anno solare utilizzando quattro cifre.";
 
 QPushButton* MakeOpenButton(const char* name, QWidget* parent) {
     auto* button = new QPushButton(QStringLiteral("Apri"), parent);
@@ -189,8 +186,9 @@ void TfrmMenuRicevute::btnApriFattureClick() {
     const QString year = FormText(*this, "txtAnnoFatture").trimmed();
     // Four digits: the box takes only digits from the keyboard, but a pasted
     // text would otherwise name an archive such as "20 4.ric".
-    if (year.size() != 4 || !IsAllDigits(year.toStdString())) {
-        services_.Warning(QString::fromUtf8(kYearWarning));
+    if (!IsFourDigitYear(year.toStdString())) {
+        services_.Warning(QString::fromUtf8(kMsgAnnoQuattroCifre.data(),
+                                            static_cast<qsizetype>(kMsgAnnoQuattroCifre.size())));
         if (auto* box = findChild<QLineEdit*>(QStringLiteral("txtAnnoFatture"))) {
             box->setFocus(Qt::OtherFocusReason);
         }

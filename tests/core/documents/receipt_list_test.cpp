@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <fstream>
+#include <random>
 
 #include "core/documents/receipt_archive.h"
 #include "core/documents/receipt_list_line.h"
@@ -94,6 +96,29 @@ TEST(SearchTest, SortIgnoresTheCaseOfAtoZOnly) {
     for (const char* s : {"b", "A", "a", "\xC3\x80", "B"}) list.Add(s);
     list.SortCaseless();
     EXPECT_EQ(list.ToVector(), (std::vector<std::string>{"A", "a", "b", "B", "\xC3\x80"}));
+}
+
+// Random lists against a plain stable sort of the whole texts: lines with
+// and without a shared start, both cases, zero bytes, lines that end inside
+// the eight bytes the sort looks at first and lines that differ only after
+// them.
+TEST(SearchTest, SortOrdersAsWholeTextsCompare) {
+    std::mt19937 rng(7);
+    constexpr char kLetters[] = {'a', 'A', 'b', 'B', '\0', ' '};
+    for (int round = 0; round < 300; ++round) {
+        const std::string start = round % 3 == 0 ? "" : round % 3 == 1 ? "Ric. n. " : "aaaaaaaaa";
+        std::vector<std::string> lines(1 + rng() % 30, start);
+        LineList list;
+        for (std::string& line : lines) {
+            for (std::size_t k = rng() % 14; k > 0; --k) line += kLetters[rng() % 6];
+            list.Add(line);
+        }
+        std::stable_sort(
+            lines.begin(), lines.end(),
+            [](const std::string& x, const std::string& y) { return CompareCaseless(x, y) < 0; });
+        list.SortCaseless();
+        ASSERT_EQ(list.ToVector(), lines) << "round " << round;
+    }
 }
 
 TEST(UnpaidTest, OnlyFlagNoInFileOrder) {
