@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "core/app/settings_names.h"
-#include "core/storage/temp_folder.h"
+#include "support/temp_folder.h"
 
 namespace corvelo {
 namespace {

@@ -2,11 +2,11 @@
 
 #include <fstream>
 
-#include "core/documents/receipt_archive.h"
 #include "core/documents/receipt_list_line.h"
 #include "core/documents/receipt_search.h"
 #include "core/storage/fault_file_system.h"
 #include "core/storage/text.h"
+#include "support/receipt_archive.h"
 
 namespace corvelo {
 namespace {

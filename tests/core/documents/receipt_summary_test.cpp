@@ -5,11 +5,11 @@
 #include <cstring>
 
 #include "core/app/routines.h"
-#include "core/documents/receipt_archive.h"
 #include "core/documents/receipt_dates.h"
 #include "core/documents/receipt_statistics.h"
 #include "core/storage/fault_file_system.h"
 #include "core/storage/messages.h"
+#include "support/receipt_archive.h"
 
 namespace corvelo {
 namespace {

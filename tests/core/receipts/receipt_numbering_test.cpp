@@ -4,7 +4,7 @@
 
 #include "core/receipts/receipt_texts.h"
 #include "core/storage/messages.h"
-#include "core/storage/temp_folder.h"
+#include "support/temp_folder.h"
 
 namespace corvelo {
 namespace {

@@ -8,7 +8,7 @@
 #include "core/storage/articolo.h"
 #include "core/storage/fault_file_system.h"
 #include "core/storage/messages.h"
-#include "core/storage/temp_folder.h"
+#include "support/temp_folder.h"
 
 namespace corvelo {
 namespace {

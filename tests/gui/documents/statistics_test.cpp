@@ -9,12 +9,12 @@
 #include <QPushButton>
 #include <QRegularExpression>
 
-#include "core/documents/receipt_archive.h"
 #include "core/documents/receipt_statistics.h"
 #include "gui/app/Avvio.h"
 #include "gui/app/shell.h"
 #include "gui/documents/Statistiche.h"
 #include "gui/report/chart_painter.h"
+#include "support/receipt_archive.h"
 #include "support/screen_test.h"
 
 namespace corvelo {

@@ -5,13 +5,13 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "analysis_fixture.h"
 #include "core/app/list_find.h"
 #include "core/documents/receipt_summary.h"
 #include "gui/documents/RiepAnnuale.h"
 #include "gui/documents/RiepMensile.h"
 #include "gui/documents/RiepTrimestrale.h"
 #include "gui/report/list_screen.h"
+#include "support/analysis_fixture.h"
 
 namespace corvelo {
 namespace {
