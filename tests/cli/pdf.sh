@@ -1,19 +1,7 @@
 #!/bin/bash
 # corvelo-cli pdf: printed sheets of stored records, read back with poppler.
 set -u
-CLI="$1"
-DIR=$(mktemp -d)
-trap 'rm -rf "$DIR"' EXIT
-FAILS=0
-
-fail() { echo "FAIL: $*"; FAILS=$((FAILS + 1)); }
-put() { printf "$3" | dd of="$1" bs=1 seek="$2" conv=notrunc status=none; }
-zeros() { head -c "$2" /dev/zero >> "$1"; }
-run() {
-    "$CLI" --dir "$DIR" "$@" > "$DIR/.out" 2> "$DIR/.err"
-    RC=$?
-    ERR=$(cat "$DIR/.err")
-}
+. "$(dirname "$0")/lib.bash"
 has() {  # has FILE TEXT: the PDF's text contains TEXT
     pdftotext -enc UTF-8 "$1" - 2>/dev/null | grep -qF -- "$2"
 }
@@ -94,5 +82,4 @@ has "$DIR/Cliente.pdf" "Rossi Mario" || fail "customer name"
 run pdf customer 1 --out "$DIR/nessuna/cartella/x.pdf"
 [ "$RC" = 3 ] || fail "unwritable output: exit $RC"
 
-[ "$FAILS" = 0 ] && echo "pdf: all passed"
-exit "$FAILS"
+finish pdf
