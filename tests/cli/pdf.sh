@@ -38,6 +38,13 @@ printf '\x00\x00\xff\xff\x00\x00\x00\x00' >> "$B"
 run pdf receipt 2024 1 --out "$DIR/altro.pdf"
 [ "$RC" = 0 ] || fail "receipt with logo: exit $RC"
 pdfimages -list "$DIR/altro.pdf" | grep -q ' 2 *1 ' || fail "Logo.bmp not used"
+# A compressed (RLE8) Logo.bmp, 3 x 2: a run of three red pixels, then the
+# end of the picture.
+printf 'BM\x42\x00\x00\x00\x00\x00\x00\x00\x3e\x00\x00\x00\x28\x00\x00\x00\x03\x00\x00\x00\x02\x00\x00\x00\x01\x00\x08\x00\x01\x00\x00\x00\x04\x00\x00\x00\x00\x00\x00\x00\x00\x00\x00\x00\x02\x00\x00\x00\x00\x00\x00\x00' > "$B"
+printf '\x00\x00\x00\x00\x00\x00\xff\x00\x03\x01\x00\x01' >> "$B"
+run pdf receipt 2024 1 --out "$DIR/rle.pdf"
+[ "$RC" = 0 ] || fail "receipt with RLE logo: exit $RC"
+pdfimages -list "$DIR/rle.pdf" | grep -q ' 3 *2 ' || fail "RLE Logo.bmp not used"
 
 # No such card, bad arguments, an archive that cannot be read.
 run pdf receipt 2024 2
