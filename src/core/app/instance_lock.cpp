@@ -51,6 +51,17 @@ std::string ExecutableName(const std::string& link) {
     return target;
 }
 
+// The state letter of a process ("R", "S", "Z" for one that has ended...),
+// '\0' when unknown.
+char ProcessState(std::int64_t pid) {
+    std::ifstream in("/proc/" + std::to_string(pid) + "/stat");
+    std::string stat;
+    std::getline(in, stat);
+    // "pid (name) S ...": the name may hold blanks and brackets itself.
+    const std::size_t close = stat.rfind(')');
+    return close != std::string::npos && close + 2 < stat.size() ? stat[close + 2] : '\0';
+}
+
 std::filesystem::path LockPath(const std::filesystem::path& folder) {
     const std::filesystem::path path = folder / InstanceLock::kFileName;
     std::error_code ec;
@@ -86,6 +97,8 @@ std::string LockEnvironment::BootId() const {
 bool LockEnvironment::IsRunning(std::int64_t pid, std::string_view app) const {
     if (pid <= 0 || pid > INT_MAX) return false;
     if (::kill(static_cast<pid_t>(pid), 0) != 0 && errno != EPERM) return false;
+    // A process that has ended but is not yet reaped still answers kill.
+    if (const char state = ProcessState(pid); state == 'Z' || state == 'X') return false;
     const std::string running = ExecutableName("/proc/" + std::to_string(pid) + "/exe");
     return running.empty() || app.empty() || running == app;
 }

@@ -203,8 +203,9 @@ TEST(LockFile, BytesReadBack) {
     }
 }
 
-// The real computer: this process runs this program, a finished child runs
-// nothing, and two locks of one folder in this process exclude each other.
+// The real computer: this process runs this program, an ended child runs
+// nothing (reaped or not), and two locks of one folder in this process
+// exclude each other.
 TEST(SystemLockEnvironment, TellsRunningProcessesApart) {
     LockEnvironment& env = SystemLockEnvironment();
     EXPECT_EQ(env.AppName(), "test_core_app");
@@ -213,6 +214,10 @@ TEST(SystemLockEnvironment, TellsRunningProcessesApart) {
     const pid_t child = ::fork();
     if (child == 0) ::_exit(0);
     ASSERT_GT(child, 0);
+    // Ended but not yet reaped, as a copy killed a moment ago.
+    siginfo_t info{};
+    ASSERT_EQ(::waitid(P_PID, static_cast<id_t>(child), &info, WEXITED | WNOWAIT), 0);
+    EXPECT_FALSE(env.IsRunning(child, ""));
     ::waitpid(child, nullptr, 0);
     EXPECT_FALSE(env.IsRunning(child, ""));
     EXPECT_FALSE(env.IsRunning(0, ""));
