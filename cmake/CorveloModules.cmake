@@ -61,11 +61,13 @@ function(corvelo_test_module kind name)
     add_executable(${target} ${sources})
     target_link_libraries(${target} PRIVATE ${ARG_LIBS} GTest::gmock GTest::gtest_main)
     target_include_directories(${target} PRIVATE ${PROJECT_SOURCE_DIR}/src ${PROJECT_SOURCE_DIR}/tests)
+    # Parameterised cases are listed by the names their suites give them
+    # (NO_PRETTY_VALUES keeps a dump of the parameter out of the test name).
     if(kind STREQUAL "gui")
         set_target_properties(${target} PROPERTIES AUTOMOC ON)
-        gtest_discover_tests(${target} DISCOVERY_TIMEOUT 60
+        gtest_discover_tests(${target} DISCOVERY_TIMEOUT 60 NO_PRETTY_VALUES
             PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen" LABELS gui)
     else()
-        gtest_discover_tests(${target} DISCOVERY_TIMEOUT 60 PROPERTIES LABELS core)
+        gtest_discover_tests(${target} DISCOVERY_TIMEOUT 60 NO_PRETTY_VALUES PROPERTIES LABELS core)
     endif()
 endfunction()

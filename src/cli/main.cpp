@@ -2,10 +2,12 @@
 #include <filesystem>
 #include <iostream>
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "cli/cli.h"
+#include "core/app/instance_lock.h"
 
 namespace corvelo::cli {
 namespace {
@@ -63,6 +65,16 @@ int main(int argc, char** argv) {
     }
     auto it = Commands().find(args[0]);
     if (it == Commands().end()) return Usage(std::cerr);
+    // Commands that write into the data folder hold its lock, as the
+    // application does, while they run.
+    std::optional<corvelo::InstanceLock> lock;
+    if (args[0] == "export" || args[0] == "pdf") {
+        const corvelo::LockState state = lock.emplace(dir).Acquire();
+        if (state == corvelo::LockState::kRunningHere || state == corvelo::LockState::kOtherHost) {
+            std::cerr << corvelo::CliLockedMessage(*lock) << "\n";
+            return kFileError;
+        }
+    }
     Context ctx{dir, {args.begin() + 1, args.end()}, std::cout, std::cerr};
     return it->second.handler(ctx);
 }

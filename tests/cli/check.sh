@@ -2,12 +2,7 @@
 # corvelo-cli check: the message of each check screen and the exit status,
 # run as a user runs it.
 set -u
-CLI="$1"
-DIR=$(mktemp -d)
-trap 'rm -rf "$DIR"' EXIT
-FAILS=0
-
-fail() { echo "FAIL: $*"; FAILS=$((FAILS + 1)); }
+. "$(dirname "$0")/lib.bash"
 
 # expect RC EXPECTED_OUTPUT(printf format) ARGS...: the exact bytes on
 # standard output (each message followed by one "\n") and the exit status.
@@ -81,5 +76,4 @@ grep -q "16" "$DIR/.err" || fail "cut value not reported: $(cat "$DIR/.err")"
 # No data file is touched.
 [ -z "$(ls -A "$DIR" | grep -v '^\.')" ] || fail "files written: $(ls "$DIR")"
 
-[ "$FAILS" = 0 ] && echo "check.sh: all passed"
-exit $((FAILS > 0))
+finish check

@@ -1,24 +1,7 @@
 #!/bin/bash
 # corvelo-cli dump: archives printed as JSON lines, run as a user runs it.
 set -u
-CLI="$1"
-DIR=$(mktemp -d)
-trap 'rm -rf "$DIR"' EXIT
-FAILS=0
-
-fail() { echo "FAIL: $*"; FAILS=$((FAILS + 1)); }
-
-# put FILE OFFSET BYTES: writes printf-style BYTES at OFFSET without truncating.
-put() { printf "$3" | dd of="$1" bs=1 seek="$2" conv=notrunc status=none; }
-# zeros FILE COUNT: appends COUNT zero bytes.
-zeros() { head -c "$2" /dev/zero >> "$1"; }
-
-run() {  # run ARGS...: sets OUT, ERR, RC
-    "$CLI" --dir "$DIR" "$@" > "$DIR/.out" 2> "$DIR/.err"
-    RC=$?
-    OUT=$(cat "$DIR/.out")
-    ERR=$(cat "$DIR/.err")
-}
+. "$(dirname "$0")/lib.bash"
 
 # A missing archive is created empty and has no records.
 run dump receipts 2024
@@ -110,5 +93,4 @@ for args in "dump" "dump receipts" "dump receipts 24" "dump receipts ../x" "dump
     [ "$RC" = 2 ] || fail "'$args': exit $RC"
 done
 
-[ "$FAILS" = 0 ] && echo "dump: all passed"
-exit "$FAILS"
+finish dump

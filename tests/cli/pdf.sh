@@ -1,19 +1,7 @@
 #!/bin/bash
 # corvelo-cli pdf: printed sheets of stored records, read back with poppler.
 set -u
-CLI="$1"
-DIR=$(mktemp -d)
-trap 'rm -rf "$DIR"' EXIT
-FAILS=0
-
-fail() { echo "FAIL: $*"; FAILS=$((FAILS + 1)); }
-put() { printf "$3" | dd of="$1" bs=1 seek="$2" conv=notrunc status=none; }
-zeros() { head -c "$2" /dev/zero >> "$1"; }
-run() {
-    "$CLI" --dir "$DIR" "$@" > "$DIR/.out" 2> "$DIR/.err"
-    RC=$?
-    ERR=$(cat "$DIR/.err")
-}
+. "$(dirname "$0")/lib.bash"
 has() {  # has FILE TEXT: the PDF's text contains TEXT
     pdftotext -enc UTF-8 "$1" - 2>/dev/null | grep -qF -- "$2"
 }
@@ -50,6 +38,13 @@ printf '\x00\x00\xff\xff\x00\x00\x00\x00' >> "$B"
 run pdf receipt 2024 1 --out "$DIR/altro.pdf"
 [ "$RC" = 0 ] || fail "receipt with logo: exit $RC"
 pdfimages -list "$DIR/altro.pdf" | grep -q ' 2 *1 ' || fail "Logo.bmp not used"
+# A compressed (RLE8) Logo.bmp, 3 x 2: a run of three red pixels, then the
+# end of the picture.
+printf 'BM\x42\x00\x00\x00\x00\x00\x00\x00\x3e\x00\x00\x00\x28\x00\x00\x00\x03\x00\x00\x00\x02\x00\x00\x00\x01\x00\x08\x00\x01\x00\x00\x00\x04\x00\x00\x00\x00\x00\x00\x00\x00\x00\x00\x00\x02\x00\x00\x00\x00\x00\x00\x00' > "$B"
+printf '\x00\x00\x00\x00\x00\x00\xff\x00\x03\x01\x00\x01' >> "$B"
+run pdf receipt 2024 1 --out "$DIR/rle.pdf"
+[ "$RC" = 0 ] || fail "receipt with RLE logo: exit $RC"
+pdfimages -list "$DIR/rle.pdf" | grep -q ' 3 *2 ' || fail "RLE Logo.bmp not used"
 
 # No such card, bad arguments, an archive that cannot be read.
 run pdf receipt 2024 2
@@ -94,5 +89,4 @@ has "$DIR/Cliente.pdf" "Rossi Mario" || fail "customer name"
 run pdf customer 1 --out "$DIR/nessuna/cartella/x.pdf"
 [ "$RC" = 3 ] || fail "unwritable output: exit $RC"
 
-[ "$FAILS" = 0 ] && echo "pdf: all passed"
-exit "$FAILS"
+finish pdf

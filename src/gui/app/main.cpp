@@ -2,6 +2,7 @@
 #include <memory>
 #include <vector>
 
+#include "core/app/instance_lock.h"
 #include "gui/app/services.h"
 #include "gui/app/shell.h"
 #include "gui/documents/Statistiche.h"
@@ -44,11 +45,8 @@ int main(int argc, char** argv) {
     corvelo::ReportDesktopServices services(QCoreApplication::applicationDirPath());
 
     // One copy per data folder; a second copy leaves every file alone.
-    corvelo::SingleCopyLock lock(services.DataFolder());
-    if (lock.result() == corvelo::SingleCopyLock::Result::OtherCopyRunning) {
-        services.Message(corvelo::kOtherCopyMessage);
-        return 1;
-    }
+    corvelo::InstanceLock lock(services.DataFolder().toStdU16String());
+    if (!corvelo::TakeSingleCopyLock(lock, services)) return 1;
 
     corvelo::AppShell shell(services);
     QObject::connect(&shell, &corvelo::AppShell::Ending, &app, &QCoreApplication::quit,

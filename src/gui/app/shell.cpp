@@ -5,11 +5,11 @@
 #include <QDir>
 #include <QLibraryInfo>
 #include <QLocale>
-#include <QLockFile>
 #include <QScreen>
 #include <QStyleFactory>
 #include <QTranslator>
 
+#include "core/app/instance_lock.h"
 #include "core/storage/articolo.h"
 #include "core/storage/cliente.h"
 #include "core/storage/messages.h"
@@ -146,25 +146,20 @@ bool CreateStartFiles(Services& services) {
 
 // ---------------------------------------------------------------------------
 
-QString SingleCopyLock::FileName() {
-    return QStringLiteral("Corvelo.lock");
-}
-
-SingleCopyLock::SingleCopyLock(const QString& folder)
-    : lock_(std::make_unique<QLockFile>(QDir(folder).filePath(FileName()))) {
-    // Never treat a lock as stale because of its age: a long session is
-    // still running. Only a lock whose process is gone is taken over.
-    lock_->setStaleLockTime(0);
-    if (lock_->tryLock(0)) {
-        result_ = Result::Acquired;
-    } else if (lock_->error() == QLockFile::LockFailedError) {
-        result_ = Result::OtherCopyRunning;
-    } else {
-        result_ = Result::Unavailable;
+bool TakeSingleCopyLock(InstanceLock& lock, Services& services) {
+    LockState state = lock.Acquire();
+    // Each answer Yes takes over the lock of another computer; should yet
+    // another one be in its place by then, the question comes again.
+    while (state == LockState::kOtherHost) {
+        if (services.AnsweredNo(QString::fromStdString(OtherHostQuestion(lock)))) return false;
+        state = lock.TakeOver();
     }
+    if (state == LockState::kRunningHere) {
+        services.Message(QString::fromStdString(SecondCopyMessage(lock)));
+        return false;
+    }
+    return true;
 }
-
-SingleCopyLock::~SingleCopyLock() = default;
 
 void SetUpApplication() {
     LoadPictures();

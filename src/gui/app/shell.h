@@ -12,13 +12,12 @@
 #include <QPointer>
 #include <QString>
 #include <QWidget>
-#include <memory>
 
 class QCloseEvent;
-class QLockFile;
 
 namespace corvelo {
 
+class InstanceLock;
 class Services;
 class TfrmPassword;
 class TfrmAvvio;
@@ -90,27 +89,12 @@ void ShowMaximised(QWidget* screen);
 // The data files created empty at start when they are missing.
 bool CreateStartFiles(Services& services);
 
-// Holds the data folder for this copy of the application while it runs.
-class SingleCopyLock {
-  public:
-    enum class Result { Acquired, OtherCopyRunning, Unavailable };
-    // Tries to take the lock of folder. A lock left by a copy that no longer
-    // runs is taken over. Unavailable: the folder does not allow a lock file
-    // (the copy runs unguarded; file access reports its own failures).
-    explicit SingleCopyLock(const QString& folder);
-    ~SingleCopyLock();
-    Result result() const { return result_; }
-
-    static QString FileName();
-
-  private:
-    std::unique_ptr<QLockFile> lock_;
-    Result result_;
-};
-
-inline const QString kOtherCopyMessage = QStringLiteral(
-    "Attenzione: Corvelo è già in esecuzione su questa cartella di lavoro.\r\n\r\n"
-    "Chiudere la copia aperta prima di avviarne un'altra.");
+// Takes the single-copy lock of the data folder for this copy of the
+// application. Returns false when the copy must not start: another copy runs
+// on this computer (the message naming the lock file has been shown), or the
+// lock of another computer was not to be taken over (the user answered No to
+// the question). A folder that allows no lock starts all the same.
+bool TakeSingleCopyLock(InstanceLock& lock, Services& services);
 
 // Application-wide look and conventions: style, fonts, Italian Qt texts,
 // decimal comma and dd/mm/yyyy dates.

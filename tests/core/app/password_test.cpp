@@ -4,7 +4,7 @@
 
 #include "core/app/settings_file.h"
 #include "core/storage/cp1252.h"
-#include "core/storage/temp_folder.h"
+#include "support/temp_folder.h"
 
 namespace corvelo {
 namespace {

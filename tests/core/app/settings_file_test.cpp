@@ -3,7 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "core/app/settings_names.h"
-#include "core/storage/temp_folder.h"
+#include "support/case_names.h"
+#include "support/temp_folder.h"
 
 namespace corvelo {
 namespace {
@@ -82,7 +83,7 @@ INSTANTIATE_TEST_SUITE_P(
             "[DITTA EMITTENTE]\r\nCAP=20100\r\nNome=Bianchi\r\n\r\n; prossima\r\n[Altro]\r\n"},
         WriteCase{"EmptySection", "[Ditta Emittente]\r\n; vuota\r\n",
                   "[Ditta Emittente]\r\nNome=Bianchi\r\nCAP=20100\r\n; vuota\r\n"}),
-    [](const auto& info) { return std::string(info.param.name); });
+    testing::ByName());
 
 TEST(WriteSettings, StoresWindows1252AndLineBreaksAsBlanks) {
     const std::string bytes = WriteSettingsToBytes(

@@ -2,8 +2,9 @@
 
 #include <gtest/gtest.h>
 
-#include <ostream>
 #include <string>
+
+#include "support/check_cases.h"
 
 namespace corvelo {
 namespace {
@@ -13,42 +14,15 @@ std::string Valid(std::string_view number, std::string_view type) {
            std::string(type) + ".";
 }
 
-struct Case {
-    const char* label;
-    std::string box;
-    CheckVerdict verdict;
-    const char* type;  // valid numbers: the type named; null: no box at all
-};
+using Case = testing::CheckCase;
 
-void PrintTo(const Case& c, std::ostream* out) {
-    *out << '"' << c.box << '"';
-}
-
-class CartaCase : public ::testing::TestWithParam<Case> {};
+class CartaCase : public testing::CheckCaseTest {};
 
 TEST_P(CartaCase, Reports) {
     const Case& c = GetParam();
-    const CheckResult r = CheckCarta(c.box);
-    EXPECT_EQ(r.verdict, c.verdict);
-    switch (c.verdict) {
-        case CheckVerdict::Valid:
-            if (c.type) {
-                EXPECT_EQ(r.notice, CheckNotice::Information);
-                EXPECT_EQ(r.message, Valid(std::string_view(c.box).substr(0), c.type));
-            } else {
-                EXPECT_EQ(r.notice, CheckNotice::None);
-                EXPECT_EQ(r.message, "");
-            }
-            break;
-        case CheckVerdict::Wrong:
-            EXPECT_EQ(r.notice, CheckNotice::Warning);
-            EXPECT_EQ(r.message, kMsgCartaErrata);
-            break;
-        case CheckVerdict::Retry:
-            EXPECT_EQ(r.notice, CheckNotice::Warning);
-            EXPECT_EQ(r.message, kMsgCartaVuota);
-            break;
-    }
+    testing::ExpectReport(
+        CheckCarta(c.box), c.verdict,
+        {c.detail ? Valid(c.box, c.detail) : "", kMsgCartaErrata, kMsgCartaVuota});
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -75,7 +49,7 @@ INSTANTIATE_TEST_SUITE_P(
         Case{"single_zero", "0", CheckVerdict::Wrong, nullptr},
         Case{"empty", "", CheckVerdict::Retry, nullptr},
         Case{"blanks_only", "   ", CheckVerdict::Retry, nullptr}),
-    [](const auto& info) { return std::string(info.param.label); });
+    testing::ByName());
 
 TEST(Carta, MessageNamesTheTrimmedNumber) {
     EXPECT_EQ(CheckCarta("  4111111111111111 ").message, Valid("4111111111111111", "Visa"));

@@ -2,43 +2,21 @@
 
 #include <gtest/gtest.h>
 
-#include <ostream>
 #include <string>
+
+#include "support/check_cases.h"
 
 namespace corvelo {
 namespace {
 
-struct Case {
-    const char* label;
-    std::string box;
-    CheckVerdict verdict;
-};
+using Case = testing::CheckCase;
 
-void PrintTo(const Case& c, std::ostream* out) {
-    *out << '"' << c.box << '"';
-}
-
-class CodiceFiscaleCase : public ::testing::TestWithParam<Case> {};
+class CodiceFiscaleCase : public testing::CheckCaseTest {};
 
 TEST_P(CodiceFiscaleCase, Reports) {
     const Case& c = GetParam();
-    const CheckResult r = CheckCodiceFiscale(c.box);
-    EXPECT_EQ(r.verdict, c.verdict);
-    switch (c.verdict) {
-        case CheckVerdict::Valid:
-            EXPECT_EQ(r.notice, CheckNotice::Information);
-            EXPECT_EQ(r.message, kMsgCodFiscValido);
-            break;
-        case CheckVerdict::Wrong:
-            EXPECT_EQ(r.notice, CheckNotice::Warning);
-            EXPECT_EQ(r.message, kMsgCodFiscErrato);
-            break;
-        case CheckVerdict::Retry:
-            EXPECT_EQ(r.notice, CheckNotice::Warning);
-            EXPECT_EQ(r.message, kMsgCodFiscLunghezza);
-            EXPECT_FALSE(r.ScreenCloses());
-            break;
-    }
+    testing::ExpectReport(CheckCodiceFiscale(c.box), c.verdict,
+                          {kMsgCodFiscValido, kMsgCodFiscErrato, kMsgCodFiscLunghezza});
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -62,7 +40,7 @@ INSTANTIATE_TEST_SUITE_P(
                            "RSSMR\xC3\x80"
                            "85T10A562S",
                            CheckVerdict::Wrong}),
-    [](const auto& info) { return std::string(info.param.label); });
+    testing::ByName());
 
 TEST(CodiceFiscaleCheckChar, EveryLetterAndDigitInBothPositions) {
     // Together these put every character "0"-"9", "A"-"Z" in an odd and in an

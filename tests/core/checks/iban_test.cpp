@@ -2,42 +2,21 @@
 
 #include <gtest/gtest.h>
 
-#include <ostream>
 #include <string>
+
+#include "support/check_cases.h"
 
 namespace corvelo {
 namespace {
 
-struct Case {
-    const char* label;
-    std::string box;
-    CheckVerdict verdict;
-};
+using Case = testing::CheckCase;
 
-void PrintTo(const Case& c, std::ostream* out) {
-    *out << '"' << c.box << '"';
-}
-
-class IbanCase : public ::testing::TestWithParam<Case> {};
+class IbanCase : public testing::CheckCaseTest {};
 
 TEST_P(IbanCase, Reports) {
     const Case& c = GetParam();
-    const CheckResult r = CheckIban(c.box);
-    EXPECT_EQ(r.verdict, c.verdict);
-    switch (c.verdict) {
-        case CheckVerdict::Valid:
-            EXPECT_EQ(r.notice, CheckNotice::Information);
-            EXPECT_EQ(r.message, kMsgIbanValido);
-            break;
-        case CheckVerdict::Wrong:
-            EXPECT_EQ(r.notice, CheckNotice::Warning);
-            EXPECT_EQ(r.message, kMsgIbanErrato);
-            break;
-        case CheckVerdict::Retry:
-            EXPECT_EQ(r.notice, CheckNotice::Warning);
-            EXPECT_EQ(r.message, kMsgIbanLunghezza);
-            break;
-    }
+    testing::ExpectReport(CheckIban(c.box), c.verdict,
+                          {kMsgIbanValido, kMsgIbanErrato, kMsgIbanLunghezza});
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -54,7 +33,7 @@ INSTANTIATE_TEST_SUITE_P(
         Case{"empty", "", CheckVerdict::Retry},
         Case{"one_blank_inside", "IT60 X0542811101000000123456", CheckVerdict::Retry},
         Case{"all_digits_27", "123456789012345678901234567", CheckVerdict::Wrong}),
-    [](const auto& info) { return std::string(info.param.label); });
+    testing::ByName());
 
 TEST(IbanCorrect, BlanksWordAndForeignLengths) {
     EXPECT_TRUE(IsIbanCorrect("IT60 X054 2811 1010 0000 0123 456"));

@@ -2,8 +2,9 @@
 
 #include <gtest/gtest.h>
 
-#include <ostream>
 #include <string>
+
+#include "support/check_cases.h"
 
 namespace corvelo {
 namespace {
@@ -12,37 +13,14 @@ std::string Valid(std::string_view office) {
     return std::string(kMsgIvaValidaPrefisso) + std::string(office) + ".";
 }
 
-struct Case {
-    const char* label;
-    std::string box;
-    CheckVerdict verdict;
-    std::string office;  // for valid numbers
-};
+using Case = testing::CheckCase;
 
-void PrintTo(const Case& c, std::ostream* out) {
-    *out << '"' << c.box << '"';
-}
-
-class PartitaIvaCase : public ::testing::TestWithParam<Case> {};
+class PartitaIvaCase : public testing::CheckCaseTest {};
 
 TEST_P(PartitaIvaCase, Reports) {
     const Case& c = GetParam();
-    const CheckResult r = CheckPartitaIva(c.box);
-    EXPECT_EQ(r.verdict, c.verdict);
-    switch (c.verdict) {
-        case CheckVerdict::Valid:
-            EXPECT_EQ(r.notice, CheckNotice::Information);
-            EXPECT_EQ(r.message, Valid(c.office));
-            break;
-        case CheckVerdict::Wrong:
-            EXPECT_EQ(r.notice, CheckNotice::Warning);
-            EXPECT_EQ(r.message, kMsgIvaErrata);
-            break;
-        case CheckVerdict::Retry:
-            EXPECT_EQ(r.notice, CheckNotice::Warning);
-            EXPECT_EQ(r.message, kMsgIvaLunghezza);
-            break;
-    }
+    testing::ExpectReport(CheckPartitaIva(c.box), c.verdict,
+                          {Valid(c.detail), kMsgIvaErrata, kMsgIvaLunghezza});
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -60,7 +38,7 @@ INSTANTIATE_TEST_SUITE_P(
                       Case{"ten_digits", "1234567058", CheckVerdict::Retry, ""},
                       Case{"twelve_digits", "123456705870", CheckVerdict::Retry, ""},
                       Case{"empty", "", CheckVerdict::Retry, ""}),
-    [](const auto& info) { return std::string(info.param.label); });
+    testing::ByName());
 
 TEST(PartitaIva, AnySingleDigitChangeIsCaught) {
     const std::string valid = "12345670587";

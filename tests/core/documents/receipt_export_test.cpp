@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "core/documents/receipt_archive.h"
+#include "support/receipt_archive.h"
 
 namespace corvelo {
 namespace {

@@ -4,11 +4,12 @@
 #include <fstream>
 #include <random>
 
-#include "core/documents/receipt_archive.h"
 #include "core/documents/receipt_list_line.h"
 #include "core/documents/receipt_search.h"
 #include "core/storage/fault_file_system.h"
 #include "core/storage/text.h"
+#include "support/case_names.h"
+#include "support/receipt_archive.h"
 
 namespace corvelo {
 namespace {
@@ -80,7 +81,7 @@ INSTANTIATE_TEST_SUITE_P(
                       SearchCase{"TwoBoxesMustBothMatch", "rossi", "MILANO", {"2"}},
                       SearchCase{
                           "NothingFilledListsAllSortedAsText", "", "", {"1", "10", "2", "3", "4"}}),
-    [](const auto& info) { return std::string(info.param.name); });
+    testing::ByName());
 
 TEST(SearchTest, ReadFailureIsReported) {
     TempFolder dir;

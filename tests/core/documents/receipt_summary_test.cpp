@@ -5,11 +5,12 @@
 #include <cstring>
 
 #include "core/app/routines.h"
-#include "core/documents/receipt_archive.h"
 #include "core/documents/receipt_dates.h"
 #include "core/documents/receipt_statistics.h"
 #include "core/storage/fault_file_system.h"
 #include "core/storage/messages.h"
+#include "support/case_names.h"
+#include "support/receipt_archive.h"
 
 namespace corvelo {
 namespace {
@@ -83,7 +84,7 @@ INSTANTIATE_TEST_SUITE_P(
                                   "Ricevute emesse nell'anno 2024",
                                   {"1", "2", "5", "7"},
                                   {"100,30", "22,00", "0,00", "80,30"}}),
-    [](const auto& info) { return std::string(info.param.name); });
+    testing::ByName());
 
 TEST(SummaryEdges, EmptyArchiveGivesZeroTotalsAndTheUndatedTitle) {
     TempFolder dir;

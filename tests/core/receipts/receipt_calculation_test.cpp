@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "support/case_names.h"
+
 namespace corvelo {
 namespace {
 
@@ -66,7 +68,7 @@ INSTANTIATE_TEST_SUITE_P(
                  "0,00",
                  "0,1234"},
         CalcCase{"NegativeDue", {"10"}, "15,00", "2,00", "10,00", "-3,00", "2,00", "15,00"}),
-    [](const auto& info) { return std::string(info.param.name); });
+    testing::ByName());
 
 TEST(CalculationFailure, NamesTheTextAndChangesNoTotal) {
     struct Bad {

@@ -4,7 +4,8 @@
 
 #include "core/receipts/receipt_texts.h"
 #include "core/storage/messages.h"
-#include "core/storage/temp_folder.h"
+#include "support/case_names.h"
+#include "support/temp_folder.h"
 
 namespace corvelo {
 namespace {
@@ -40,7 +41,7 @@ INSTANTIATE_TEST_SUITE_P(
                       ProposalCase{"StartAndCount", 3, "100", "No", "103"},
                       ProposalCase{"WithYear", 3, "100", "S\xC3\xAC", "103/2026"},
                       ProposalCase{"BlanksTrimmed", 1, " 7 ", " S\xC3\xAC ", "8/2026"}),
-    [](const auto& info) { return std::string(info.param.name); });
+    testing::ByName());
 
 TEST(ProposalFailure, StartThatIsNotAWholeNumberGivesTheAccessError) {
     TempFolder dir;

@@ -5,7 +5,8 @@
 #include "core/storage/fault_file_system.h"
 #include "core/storage/messages.h"
 #include "core/storage/record_scan.h"
-#include "core/storage/temp_folder.h"
+#include "support/case_names.h"
+#include "support/temp_folder.h"
 
 namespace corvelo {
 namespace {
@@ -61,7 +62,7 @@ INSTANTIATE_TEST_SUITE_P(
         CheckCase{"NumberBeforeDate", "Rossi", " ", "", kMsgNumeroMancante, "txtNumRic"},
         CheckCase{"DateGiven", "Rossi", "1", "", kMsgDataMancante, "txtData"},
         CheckCase{"DateExists", "Rossi", "1", "31/02/2024", kMsgDataInesistente, "txtData"}),
-    [](const auto& info) { return std::string(info.param.name); });
+    testing::ByName());
 
 TEST(SaveReceiptTest, CalculationFailureStopsBeforeTheChecks) {
     TempFolder dir;

@@ -5,72 +5,122 @@
 #include <cstdint>
 #include <string>
 
+#include "support/bmp_files.h"
+#include "support/case_names.h"
+
 namespace corvelo::report {
 namespace {
 
-void Put32(std::string& b, std::size_t at, std::uint32_t v) {
-    for (int i = 0; i < 4; ++i) b[at + i] = static_cast<char>((v >> (8 * i)) & 0xFF);
-}
-void Put16(std::string& b, std::size_t at, std::uint16_t v) {
-    b[at] = static_cast<char>(v & 0xFF);
-    b[at + 1] = static_cast<char>(v >> 8);
-}
+using testing::BmpCase;
+using testing::BmpFile;
+using testing::BmpLayout;
+using testing::Bytes;
+using testing::Entry;
+using testing::Le16;
+using testing::Le32;
 
-// A BMP file with a 40-byte info header, built from the format's offsets.
-std::string Bmp(int width, int height, int bpp, const std::string& palette,
-                const std::string& pixels) {
-    std::string b(54, '\0');
-    b[0] = 'B';
-    b[1] = 'M';
-    Put32(b, 2, static_cast<std::uint32_t>(54 + palette.size() + pixels.size()));
-    Put32(b, 10, static_cast<std::uint32_t>(54 + palette.size()));
-    Put32(b, 14, 40);
-    Put32(b, 18, static_cast<std::uint32_t>(width));
-    Put32(b, 22, static_cast<std::uint32_t>(height));
-    Put16(b, 26, 1);
-    Put16(b, 28, static_cast<std::uint16_t>(bpp));
-    Put32(b, 46, static_cast<std::uint32_t>(palette.size() / 4));
-    return b + palette + pixels;
-}
+class BmpKinds : public ::testing::TestWithParam<BmpCase> {};
 
-TEST(BmpTest, Decodes24BitBottomUpRowsWithPadding) {
-    // 2 x 2: bottom row blue, green; top row red, white. Rows padded to 8 bytes.
-    const std::string pixels = std::string("\xFF\x00\x00\x00\xFF\x00\x00\x00", 8) +
-                               std::string("\x00\x00\xFF\xFF\xFF\xFF\x00\x00", 8);
-    const auto p = DecodeBmp(Bmp(2, 2, 24, "", pixels));
+TEST_P(BmpKinds, DecodesEveryPixel) {
+    const BmpCase& c = GetParam();
+    const auto p = DecodeBmp(c.file);
     ASSERT_TRUE(p.has_value());
-    EXPECT_EQ(p->width, 2);
-    EXPECT_EQ(p->height, 2);
-    EXPECT_EQ(p->rgb, (std::vector<std::uint8_t>{255, 0, 0, 255, 255, 255, 0, 0, 255, 0, 255, 0}));
+    EXPECT_EQ(p->width, c.width);
+    EXPECT_EQ(p->height, c.height);
+    EXPECT_EQ(p->rgb, c.rgb);
 }
 
-TEST(BmpTest, Decodes8BitPaletteAndTopDown) {
-    const std::string palette("\x00\x00\x00\x00\x10\x20\x30\x00", 8);  // black, RGB 30 20 10
-    const std::string pixels("\x01\x00\x00\x00\x00\x01\x00\x00", 8);   // 2 x 2, rows of 4
-    const auto p = DecodeBmp(Bmp(2, -2, 8, palette, pixels));
+TEST_P(BmpKinds, RefusesTheFileCutShortAnywhere) {
+    const std::string& file = GetParam().file;
+    for (std::size_t size = 0; size < file.size(); ++size) {
+        EXPECT_FALSE(DecodeBmp(file.substr(0, size)).has_value()) << "cut to " << size;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Files, BmpKinds, ::testing::ValuesIn(testing::BmpCases()),
+                         testing::ByName());
+
+struct BadCase {
+    const char* name;
+    std::string file;
+};
+
+// Files that look like BMPs but hold what the reader must not decode.
+std::vector<BadCase> BadFiles() {
+    const std::string palette = Entry(0, 0, 0) + Entry(255, 255, 255);
+    auto rle8 = [&](const std::string& stream, int height = 2) {
+        return BmpFile({.width = 2,
+                        .height = height,
+                        .bpp = 8,
+                        .compression = 1,
+                        .palette = palette,
+                        .pixels = stream});
+    };
+    std::string wrongMagic = BmpFile({.pixels = Bytes({0, 0, 0, 0})});
+    wrongMagic[1] = 'A';
+    std::string jpeg = BmpFile({.pixels = Bytes({0, 0, 0, 0})});
+    jpeg.replace(30, 4, Le32(4));
+    std::string palettePastEnd = BmpFile({.bpp = 8, .palette = palette, .pixels = Bytes({1})});
+    palettePastEnd.replace(10, 4, Le32(2000));
+    return {
+        {"empty", ""},
+        {"jpeg_bytes", "\xFF\xD8\xFF\xE0 not a bmp"},
+        {"wrong_magic", wrongMagic},
+        {"header_size_64", BmpFile({.headerSize = 64, .pixels = Bytes({0, 0, 0, 0})})},
+        {"jpeg_inside", jpeg},
+        {"bitfields_24_bit", BmpFile({.bpp = 24,
+                                      .compression = 3,
+                                      .masks = {0xFF, 0xFF00, 0xFF0000},
+                                      .pixels = Bytes({0, 0, 0, 0})})},
+        {"rle8_with_4_bits",
+         BmpFile({.bpp = 4, .compression = 1, .palette = palette, .pixels = Bytes({0, 1})})},
+        {"rle_top_down", rle8(Bytes({0, 1}), -2)},
+        {"zero_width", BmpFile({.width = 0, .pixels = ""})},
+        {"zero_height", BmpFile({.height = 0, .pixels = ""})},
+        {"too_many_pixels", BmpFile({.width = 0x7FFFFFFF, .pixels = Bytes({0, 0, 0, 0})})},
+        {"palette_past_the_end", palettePastEnd},
+        {"index_past_palette",
+         BmpFile({.bpp = 8, .palette = palette, .pixels = Bytes({5, 0, 0, 0})})},
+        {"rle_index_past_palette", rle8(Bytes({2, 7, 0, 1}))},
+        {"rle_literal_index_past_palette", rle8(Bytes({0, 3, 1, 9, 1, 0, 0, 1}))},
+        {"rle_literal_past_the_end", rle8(Bytes({0, 4, 1, 1}))},
+        {"rle_delta_past_the_end", rle8(Bytes({0, 2, 1}))},
+        {"rle_ends_without_end_of_picture", rle8(Bytes({2, 1, 0, 0, 2, 1}))},
+    };
+}
+
+class BmpRefused : public ::testing::TestWithParam<BadCase> {};
+
+TEST_P(BmpRefused, Refuses) {
+    EXPECT_FALSE(DecodeBmp(GetParam().file).has_value());
+}
+
+INSTANTIATE_TEST_SUITE_P(Files, BmpRefused, ::testing::ValuesIn(BadFiles()), testing::ByName());
+
+TEST(BmpTest, RleRunsAndJumpsPastTheEdgeAreClipped) {
+    // 2 x 2 RLE8: a run of 5 on the bottom row, then a jump far up and right.
+    const std::string palette = Entry(0, 0, 0) + Entry(255, 0, 0);
+    const auto p = DecodeBmp(BmpFile({.width = 2,
+                                      .height = 2,
+                                      .bpp = 8,
+                                      .compression = 1,
+                                      .palette = palette,
+                                      .pixels = Bytes({5, 1, 0, 2, 200, 200, 1, 1, 0, 1})}));
     ASSERT_TRUE(p.has_value());
     EXPECT_EQ(p->rgb,
-              (std::vector<std::uint8_t>{0x30, 0x20, 0x10, 0, 0, 0, 0, 0, 0, 0x30, 0x20, 0x10}));
+              (std::vector<std::uint8_t>{255, 255, 255, 255, 255, 255, 255, 0, 0, 255, 0, 0}));
 }
 
-TEST(BmpTest, RefusesWhatItCannotReadSafely) {
-    const std::string good = Bmp(2, 2, 24, "", std::string(16, '\0'));
-    EXPECT_TRUE(DecodeBmp(good).has_value());
-    EXPECT_FALSE(DecodeBmp("").has_value());
-    EXPECT_FALSE(DecodeBmp("\xFF\xD8\xFF\xE0 not a bmp").has_value());
-    EXPECT_FALSE(DecodeBmp(good.substr(0, good.size() - 1)).has_value()) << "truncated";
-    std::string rle = good;
-    Put32(rle, 30, 1);
-    EXPECT_FALSE(DecodeBmp(rle).has_value()) << "compressed";
-    std::string bits16 = good;
-    Put16(bits16, 28, 16);
-    EXPECT_FALSE(DecodeBmp(bits16).has_value());
-    std::string huge = good;
-    Put32(huge, 18, 0x7FFFFFFF);
-    EXPECT_FALSE(DecodeBmp(huge).has_value());
-    // A palette index past the palette's end.
-    const std::string palette("\x00\x00\x00\x00", 4);
-    EXPECT_FALSE(DecodeBmp(Bmp(1, 1, 8, palette, std::string("\x05\x00\x00\x00", 4))).has_value());
+TEST(BmpTest, LastRowEndedByEndOfLineNeedsNoEndOfPicture) {
+    const std::string palette = Entry(0, 0, 0) + Entry(0, 0, 255);
+    const auto p = DecodeBmp(BmpFile({.width = 1,
+                                      .height = 2,
+                                      .bpp = 8,
+                                      .compression = 1,
+                                      .palette = palette,
+                                      .pixels = Bytes({1, 1, 0, 0, 1, 0, 0, 0})}));
+    ASSERT_TRUE(p.has_value());
+    EXPECT_EQ(p->rgb, (std::vector<std::uint8_t>{0, 0, 0, 0, 0, 255}));
 }
 
 TEST(BmpTest, DefaultLogoIsABlueSignOnWhite) {

@@ -3,7 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <sstream>
+#include <string>
 #include <vector>
+
+#include "support/case_names.h"
 
 namespace corvelo::report {
 namespace {
@@ -59,12 +63,24 @@ TEST_P(BarScaleTest, HoldsZeroAndEveryValueInRoundSteps) {
     EXPECT_LE(s.steps, 10);
 }
 
-INSTANTIATE_TEST_SUITE_P(Values, BarScaleTest,
-                         ::testing::Values(std::vector<double>{0, 0, 0}, std::vector<double>{1},
-                                           std::vector<double>{1235, 0, 31, 0},
-                                           std::vector<double>{99999, 100000},
-                                           std::vector<double>{-40, 100}, std::vector<double>{-7},
-                                           std::vector<double>{0.3}, std::vector<double>{1e12, 3}));
+INSTANTIATE_TEST_SUITE_P(
+    Values, BarScaleTest,
+    ::testing::Values(std::vector<double>{0, 0, 0}, std::vector<double>{1},
+                      std::vector<double>{1235, 0, 31, 0}, std::vector<double>{99999, 100000},
+                      std::vector<double>{-40, 100}, std::vector<double>{-7},
+                      std::vector<double>{0.3}, std::vector<double>{1e12, 3}),
+    [](const auto& info) {
+        std::string name;
+        for (double v : info.param) {
+            std::ostringstream text;
+            text << v;
+            if (!name.empty()) name += "_";
+            for (char c : text.str()) {
+                name += c == '-' ? "minus" : c == '.' ? "point" : c == '+' ? "" : std::string(1, c);
+            }
+        }
+        return name;
+    });
 
 TEST(BarScaleTest, AllZeroGivesZeroToOne) {
     const ChartScale s = BarScale(Points({0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}));

@@ -2,6 +2,7 @@
 
 #include "core/report/font_metrics.h"
 #include "core/report/report_document.h"
+#include "support/case_names.h"
 
 namespace corvelo::report {
 namespace {
@@ -31,7 +32,8 @@ INSTANTIATE_TEST_SUITE_P(
                       TagCase{"[DATE] <p>x</p> a<b", {{"[DATE] <p>x</p> a<b"}}},
                       TagCase{"1 < 2 > 0", {{"1 < 2 > 0"}}},
                       // A stray closing tag disappears; an open tag lasts to the end.
-                      TagCase{"a</b>b<i>c", {{"a"}, {"b"}, {"c", false, true}}}));
+                      TagCase{"a</b>b<i>c", {{"a"}, {"b"}, {"c", false, true}}}),
+    [](const auto& info) { return testing::CaseName(info.param.input); });
 
 TEST(ReportDocumentTest, SetTextIsLiteralAndReportsMissingObjects) {
     ReportDocument doc;

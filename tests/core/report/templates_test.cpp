@@ -4,6 +4,8 @@
 
 #include <cmath>
 
+#include "support/case_names.h"
+
 namespace corvelo::report {
 namespace {
 
@@ -79,7 +81,7 @@ INSTANTIATE_TEST_SUITE_P(
         Geometry{"Memo2_B", 578.26, 313.70, 378.71, 12.09, 7, true, HAlign::Centre},
         Geometry{"Memo3_B", 967.56, 313.70, 97.51, 12.09, 7, true, HAlign::Centre},
         Geometry{"txtTotale_B", 971.34, 726.43, 92.60, 12.09, 7, true, HAlign::Right}),
-    [](const auto& info) { return std::string(info.param.name); });
+    testing::ByName());
 
 TEST(ReceiptSheetTest, PageAndProperties) {
     const ReportDocument doc = BuildReceiptSheet(SampleReceipt(), OnePixel());

@@ -8,7 +8,8 @@
 #include "core/storage/articolo.h"
 #include "core/storage/fault_file_system.h"
 #include "core/storage/messages.h"
-#include "core/storage/temp_folder.h"
+#include "support/case_names.h"
+#include "support/temp_folder.h"
 
 namespace corvelo {
 namespace {
@@ -94,7 +95,14 @@ INSTANTIATE_TEST_SUITE_P(Moves, BrowseCardTest,
                              // A position that no move could have written is an access failure
                              BrowseCase{CardMove::kNext, 3, "x", std::nullopt, "x", kAccesso},
                              BrowseCase{CardMove::kPrevious, 3, "0", std::nullopt, "0", kAccesso},
-                             BrowseCase{CardMove::kPrevious, 3, "9", std::nullopt, "9", kAccesso}));
+                             BrowseCase{CardMove::kPrevious, 3, "9", std::nullopt, "9", kAccesso}),
+                         [](const auto& info) {
+                             const BrowseCase& c = info.param;
+                             return Name(c.move) + "_" + std::to_string(c.records) +
+                                    "_records_from_" +
+                                    (c.position.empty() ? std::string("new")
+                                                        : testing::CaseName(c.position));
+                         });
 
 TEST(BrowseCard, MissingFileIsCreatedEmptyAndReportedEmpty) {
     TempFolder dir;
@@ -201,7 +209,8 @@ INSTANTIATE_TEST_SUITE_P(Steps, SaveCardFaultTest,
                                            SaveFaultCase{IoOp::kSeek, "", false},
                                            SaveFaultCase{IoOp::kWrite, "", false},
                                            SaveFaultCase{IoOp::kFlush, "3", true},
-                                           SaveFaultCase{IoOp::kClose, "3", true}));
+                                           SaveFaultCase{IoOp::kClose, "3", true}),
+                         [](const auto& info) { return testing::StepName(info.param.op); });
 
 TEST(CardPosition, Parse) {
     EXPECT_EQ(ParseCardPosition(""), 0u);

@@ -4,6 +4,8 @@
 
 #include <string>
 
+#include "support/case_names.h"
+
 namespace corvelo {
 namespace {
 
@@ -41,7 +43,7 @@ INSTANTIATE_TEST_SUITE_P(
         StoreCase{"accents become one byte each", "Sì però €", 20, "S\xEC per\xF2 \x80"},
         StoreCase{"capacity counts bytes after encoding", "ààààà", 3, "\xE0\xE0\xE0"},
         StoreCase{"unrepresentable becomes ?", "日本 ok", 10, "?? ok"}),
-    [](const auto& info) { return std::to_string(info.index); });
+    [](const auto& info) { return testing::CaseName(info.param.what); });
 
 struct ReadCase {
     const char* what;
@@ -68,7 +70,7 @@ INSTANTIATE_TEST_SUITE_P(
         ReadCase{"blanks and controls trimmed", std::string("\x07 \tab c\r\n"), 7, "ab c"},
         ReadCase{"Windows-1252 decoded", std::string("\x03S\xEC\x80"), 3, "Sì€"},
         ReadCase{"undefined byte kept as C1 control", std::string("\x01\x81"), 1, "\xC2\x81"}),
-    [](const auto& info) { return std::to_string(info.index); });
+    [](const auto& info) { return testing::CaseName(info.param.what); });
 
 TEST(FixedText, RoundTripKeepsTrimmedText) {
     for (const std::string text : {"Mario", "  Àèìòù  ", "12,50", "a\nb"}) {

@@ -7,7 +7,8 @@
 #include "core/storage/fault_file_system.h"
 #include "core/storage/record_scan.h"
 #include "core/storage/ricevuta.h"
-#include "core/storage/temp_folder.h"
+#include "support/case_names.h"
+#include "support/temp_folder.h"
 
 namespace corvelo {
 namespace {
@@ -164,7 +165,8 @@ TEST_P(RecordFileFaultTest, FailingStepIsReportedAndNoOtherByteChanges) {
 
 INSTANTIATE_TEST_SUITE_P(Steps, RecordFileFaultTest,
                          ::testing::Values(IoOp::kOpen, IoOp::kSize, IoOp::kSeek, IoOp::kWrite,
-                                           IoOp::kFlush, IoOp::kClose));
+                                           IoOp::kFlush, IoOp::kClose),
+                         [](const auto& info) { return testing::StepName(info.param); });
 
 TEST(RecordFileCreate, FailingCreateLeavesNoFile) {
     TempFolder dir;

@@ -7,11 +7,13 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMetaEnum>
 #include <QPushButton>
 #include <QTest>
 #include <QVBoxLayout>
 
 #include "gui/app/widgets.h"
+#include "support/case_names.h"
 #include "support/screen_test.h"
 
 namespace corvelo {
@@ -90,32 +92,41 @@ TEST_P(KeyFilterTest, LetsThroughOnlyItsKeys) {
     EXPECT_EQ(KeyPasses(c.kind, event), c.passes);
 }
 
-INSTANTIATE_TEST_SUITE_P(Kinds, KeyFilterTest,
-                         ::testing::Values(KeyCase{BoxKind::Amount, Qt::Key_5, "5", true},
-                                           KeyCase{BoxKind::Amount, Qt::Key_Comma, ",", true},
-                                           KeyCase{BoxKind::Amount, Qt::Key_Backspace, "\b", true},
-                                           KeyCase{BoxKind::Amount, Qt::Key_Delete, "", true},
-                                           KeyCase{BoxKind::Amount, Qt::Key_Left, "", true},
-                                           KeyCase{BoxKind::Amount, Qt::Key_Right, "", true},
-                                           KeyCase{BoxKind::Amount, Qt::Key_Period, ".", false},
-                                           KeyCase{BoxKind::Amount, Qt::Key_Minus, "-", false},
-                                           KeyCase{BoxKind::Amount, Qt::Key_Tab, "\t", false},
-                                           KeyCase{BoxKind::Amount, Qt::Key_Home, "", false},
-                                           KeyCase{BoxKind::Amount, Qt::Key_End, "", false},
-                                           KeyCase{BoxKind::Amount, Qt::Key_Up, "", false},
-                                           KeyCase{BoxKind::Amount, Qt::Key_Down, "", false},
-                                           KeyCase{BoxKind::Amount, Qt::Key_A, "a", false},
-                                           KeyCase{BoxKind::Amount, Qt::Key_Space, " ", false},
-                                           KeyCase{BoxKind::LineAmount, Qt::Key_Comma, ",", true},
-                                           KeyCase{BoxKind::LineAmount, Qt::Key_Minus, "-", false},
-                                           KeyCase{BoxKind::Digits, Qt::Key_7, "7", true},
-                                           KeyCase{BoxKind::Digits, Qt::Key_Backspace, "\b", true},
-                                           KeyCase{BoxKind::Digits, Qt::Key_Comma, ",", false},
-                                           KeyCase{BoxKind::Digits, Qt::Key_Tab, "\t", false},
-                                           KeyCase{BoxKind::Digits, Qt::Key_Home, "", false},
-                                           KeyCase{BoxKind::Plain, Qt::Key_Tab, "\t", true},
-                                           KeyCase{BoxKind::Plain, Qt::Key_Minus, "-", true},
-                                           KeyCase{BoxKind::Upper, Qt::Key_A, "a", true}));
+INSTANTIATE_TEST_SUITE_P(
+    Kinds, KeyFilterTest,
+    ::testing::Values(KeyCase{BoxKind::Amount, Qt::Key_5, "5", true},
+                      KeyCase{BoxKind::Amount, Qt::Key_Comma, ",", true},
+                      KeyCase{BoxKind::Amount, Qt::Key_Backspace, "\b", true},
+                      KeyCase{BoxKind::Amount, Qt::Key_Delete, "", true},
+                      KeyCase{BoxKind::Amount, Qt::Key_Left, "", true},
+                      KeyCase{BoxKind::Amount, Qt::Key_Right, "", true},
+                      KeyCase{BoxKind::Amount, Qt::Key_Period, ".", false},
+                      KeyCase{BoxKind::Amount, Qt::Key_Minus, "-", false},
+                      KeyCase{BoxKind::Amount, Qt::Key_Tab, "\t", false},
+                      KeyCase{BoxKind::Amount, Qt::Key_Home, "", false},
+                      KeyCase{BoxKind::Amount, Qt::Key_End, "", false},
+                      KeyCase{BoxKind::Amount, Qt::Key_Up, "", false},
+                      KeyCase{BoxKind::Amount, Qt::Key_Down, "", false},
+                      KeyCase{BoxKind::Amount, Qt::Key_A, "a", false},
+                      KeyCase{BoxKind::Amount, Qt::Key_Space, " ", false},
+                      KeyCase{BoxKind::LineAmount, Qt::Key_Comma, ",", true},
+                      KeyCase{BoxKind::LineAmount, Qt::Key_Minus, "-", false},
+                      KeyCase{BoxKind::Digits, Qt::Key_7, "7", true},
+                      KeyCase{BoxKind::Digits, Qt::Key_Backspace, "\b", true},
+                      KeyCase{BoxKind::Digits, Qt::Key_Comma, ",", false},
+                      KeyCase{BoxKind::Digits, Qt::Key_Tab, "\t", false},
+                      KeyCase{BoxKind::Digits, Qt::Key_Home, "", false},
+                      KeyCase{BoxKind::Plain, Qt::Key_Tab, "\t", true},
+                      KeyCase{BoxKind::Plain, Qt::Key_Minus, "-", true},
+                      KeyCase{BoxKind::Upper, Qt::Key_A, "a", true}),
+    ([](const auto& info) {
+        static const char* const kKinds[] = {"Plain", "Amount", "LineAmount", "Digits", "Upper"};
+        const auto kind = static_cast<std::size_t>(info.param.kind);
+        const std::string key = QMetaEnum::fromType<Qt::Key>().valueToKey(info.param.key);
+        return (kind < std::size(kKinds) ? std::string(kKinds[kind])
+                                         : "Kind" + std::to_string(kind)) +
+               "_" + testing::CaseName(key.substr(4));
+    }));
 
 // What an amount box shows after it is left, for both amount kinds.
 struct AmountCase {
@@ -146,7 +157,8 @@ INSTANTIATE_TEST_SUITE_P(
                       AmountCase{"1,2,3", "0,00", "0,00"}, AmountCase{"0,00004", "0,00", "0,00"},
                       AmountCase{"0,00005", "0,0001", "0,0001"}, AmountCase{"", "0,00", ""},
                       AmountCase{"   ", "0,00", ""}, AmountCase{",", "0,00", "0,00"},
-                      AmountCase{"102", "102,00", "102,00"}));
+                      AmountCase{"102", "102,00", "102,00"}),
+    [](const auto& info) { return testing::Spelled(info.param.typed); });
 
 TEST_F(ConventionsTest, TypingIntoAmountBoxDropsPointMinusAndLetters) {
     QLineEdit* tassa = Box("txtTassa");

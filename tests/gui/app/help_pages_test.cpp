@@ -4,6 +4,8 @@
 
 #include <string>
 
+#include "support/case_names.h"
+
 namespace corvelo {
 namespace {
 
@@ -89,7 +91,8 @@ INSTANTIATE_TEST_SUITE_P(
                  "e servizi in magazzino in un foglio di lavoro di Microsoft Excel, che potrà "
                  "essere aperto con qualsiasi software in grado di gestire i file in formato XLS "
                  "(ad esempio, con Open Office, Libre Office o Microsoft Office).",
-                 3}));
+                 3}),
+    [](const auto& info) { return testing::CaseName(info.param.title); });
 
 }  // namespace
 }  // namespace corvelo

@@ -9,6 +9,7 @@
 
 #include "gui/app/Avvio.h"
 #include "gui/app/shell.h"
+#include "support/case_names.h"
 #include "support/screen_test.h"
 
 namespace corvelo {
@@ -133,7 +134,11 @@ INSTANTIATE_TEST_SUITE_P(Cases, LoginTest,
                                            LoginCase{"CorVeLo", true},
                                            LoginCase{"  corvelo  ", true},
                                            LoginCase{"corvel", false}, LoginCase{"corvelo1", false},
-                                           LoginCase{"cor velo", false}));
+                                           LoginCase{"cor velo", false}),
+                         [](const auto& info) {
+                             return testing::Spelled(info.param.typed) +
+                                    (info.param.accepted ? "_accepted" : "_refused");
+                         });
 
 TEST_F(PasswordTest, EnterLogsInOnlyWithText) {
     QLineEdit* box = Box(shell.Password(), "txtPassword");
@@ -265,9 +270,20 @@ TEST_P(UnstorablePasswordTest, IsRefusedAndTheFileIsKept) {
     EXPECT_TRUE(Login(QStringLiteral("corvelo")));
 }
 
-INSTANTIATE_TEST_SUITE_P(Cases, UnstorablePasswordTest,
-                         ::testing::Values(QString(256, u'a'), QStringLiteral("prezzo€"),
-                                           QStringLiteral("ΑΒΓ")));
+INSTANTIATE_TEST_SUITE_P(
+    Cases, UnstorablePasswordTest,
+    ::testing::Values(QString(256, u'a'), QStringLiteral("prezzo€"), QStringLiteral("ΑΒΓ")),
+    [](const auto& info) {
+        // Named by what makes the password unstorable: its length or its letters.
+        const QString& password = info.param;
+        if (password.size() > 255) return std::string("longer_than_255");
+        std::string name = "with";
+        for (const QChar c : password) {
+            if (c.unicode() > 0x7F)
+                name += "_U" + QString::number(c.unicode(), 16).toUpper().toStdString();
+        }
+        return name;
+    });
 
 TEST_F(PasswordTest, LongestStorablePasswordIsAccepted) {
     const QString longest(255, u'k');

@@ -9,6 +9,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 
+#include "support/case_names.h"
 #include "support/screen_test.h"
 
 namespace corvelo {
@@ -50,7 +51,8 @@ INSTANTIATE_TEST_SUITE_P(
                       ShellCase{"\"mailto:info@corvelo.it?subject=Software Corvelo&body=Salve\"",
                                 nullptr,
                                 "mailto:info@corvelo.it?subject=Software Corvelo&body=Salve"},
-                      ShellCase{"\"mailto:\"", nullptr, "mailto:"}));
+                      ShellCase{"\"mailto:\"", nullptr, "mailto:"}),
+    [](const auto& info) { return testing::CaseName(info.param.command); });
 
 // The real message boxes: their buttons and what the answer means.
 class MessageBoxTest : public test::ScreenTest {

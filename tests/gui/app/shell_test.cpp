@@ -11,6 +11,7 @@
 #include <QSignalSpy>
 #include <QTest>
 
+#include "core/app/instance_lock.h"
 #include "gui/app/Avvio.h"
 #include "gui/app/Guida.h"
 #include "gui/app/Password.h"
@@ -221,51 +222,73 @@ TEST(HelpWindow, StartsWithItsPlaceholderTitle) {
 
 // ---------------------------------------------------------------------------
 
-class SingleCopyLockTest : public ::testing::Test {
+// How a copy starts over the lock of its data folder: what it says and
+// whether it goes on (the lock's own rules are tested in core).
+class SingleCopyStart : public ::testing::Test {
   protected:
-    QStringList Files() const { return QDir(dir.path()).entryList(QDir::Files | QDir::Hidden); }
-    QTemporaryDir dir;
+    std::filesystem::path Folder() const { return services.DataFolder().toStdU16String(); }
+    QString LockFile() const { return services.DataPath(QStringLiteral("Corvelo.lock")); }
+    QByteArray LockBytes() const {
+        QFile file(LockFile());
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+    void WriteLock(const QByteArray& bytes) {
+        QFile file(LockFile());
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    }
+    test::FakeServices services;
 };
 
-TEST_F(SingleCopyLockTest, SecondCopyOnTheSameFolderIsRefusedAndTouchesNothing) {
-    SingleCopyLock first(dir.path());
-    ASSERT_EQ(first.result(), SingleCopyLock::Result::Acquired);
-    const QStringList before = Files();
-    const QDateTime stamp =
-        QFileInfo(QDir(dir.path()).filePath(SingleCopyLock::FileName())).lastModified();
-    SingleCopyLock second(dir.path());
-    EXPECT_EQ(second.result(), SingleCopyLock::Result::OtherCopyRunning);
-    EXPECT_EQ(Files(), before);
-    EXPECT_EQ(QFileInfo(QDir(dir.path()).filePath(SingleCopyLock::FileName())).lastModified(),
-              stamp);
+TEST_F(SingleCopyStart, SecondCopyIsRefusedByAMessageNamingTheLockFile) {
+    InstanceLock first(Folder());
+    ASSERT_TRUE(TakeSingleCopyLock(first, services));
+    EXPECT_TRUE(services.messages.empty());
+    const QByteArray held = LockBytes();
+    InstanceLock second(Folder());
+    EXPECT_FALSE(TakeSingleCopyLock(second, services));
+    ASSERT_EQ(services.messages.size(), 1u);
+    EXPECT_EQ(services.messages[0].kind, MessageKind::Plain);
+    EXPECT_TRUE(services.messages[0].text.startsWith(
+        QStringLiteral("Attenzione: Corvelo è già in esecuzione su questa cartella di lavoro.")));
+    EXPECT_TRUE(services.messages[0].text.endsWith(QStringLiteral("\r\n\r\nFile di blocco: ") +
+                                                   LockFile()));
+    EXPECT_EQ(LockBytes(), held);
 }
 
-TEST_F(SingleCopyLockTest, LockIsReleasedWhenTheCopyEnds) {
-    { SingleCopyLock first(dir.path()); }
-    SingleCopyLock again(dir.path());
-    EXPECT_EQ(again.result(), SingleCopyLock::Result::Acquired);
+TEST_F(SingleCopyStart, LockOfAnotherComputerIsTakenOverUnlessTheAnswerIsNo) {
+    const QByteArray theirs = "77\ncorvelo\naltro-pc\naltra-macchina\nb\n";
+    WriteLock(theirs);
+    {
+        InstanceLock lock(Folder());
+        services.answerNo = {true};
+        EXPECT_FALSE(TakeSingleCopyLock(lock, services));
+        ASSERT_EQ(services.messages.size(), 1u);
+        EXPECT_EQ(services.messages[0],
+                  (test::ShownMessage{MessageKind::Confirmation,
+                                      QString::fromStdString(OtherHostQuestion(lock))}));
+        EXPECT_TRUE(services.messages[0].text.contains(LockFile()));
+    }
+    EXPECT_EQ(LockBytes(), theirs);
+    services.Clear();
+    InstanceLock lock(Folder());
+    EXPECT_TRUE(TakeSingleCopyLock(lock, services));
+    EXPECT_EQ(services.messages.size(), 1u);
+    EXPECT_EQ(lock.state(), LockState::kTaken);
+    EXPECT_NE(LockBytes(), theirs);
 }
 
-TEST_F(SingleCopyLockTest, LockLeftByACrashedCopyDoesNotBlock) {
-    // What a copy that died leaves behind: a lock naming a process that is gone.
-    QFile stale(QDir(dir.path()).filePath(SingleCopyLock::FileName()));
-    ASSERT_TRUE(stale.open(QIODevice::WriteOnly));
-    stale.write("999999999\ncorvelo\n" + QSysInfo::machineHostName().toUtf8() + "\n");
-    stale.close();
-    SingleCopyLock next(dir.path());
-    EXPECT_EQ(next.result(), SingleCopyLock::Result::Acquired);
-}
-
-TEST_F(SingleCopyLockTest, AnOldLockOfARunningCopyStillBlocks) {
-    SingleCopyLock first(dir.path());
-    ASSERT_EQ(first.result(), SingleCopyLock::Result::Acquired);
-    QFile lock(QDir(dir.path()).filePath(SingleCopyLock::FileName()));
-    ASSERT_TRUE(lock.open(QIODevice::ReadWrite));
-    ASSERT_TRUE(lock.setFileTime(QDateTime::currentDateTime().addDays(-2),
-                                 QFileDevice::FileModificationTime));
-    lock.close();
-    SingleCopyLock second(dir.path());
-    EXPECT_EQ(second.result(), SingleCopyLock::Result::OtherCopyRunning);
+TEST_F(SingleCopyStart, LeftoverLockThatCannotBeRemovedStartsWithoutAWord) {
+    // A folder copied read-only with the lock of a copy that has ended.
+    struct ReadOnlyFolder : LockEnvironment {
+        bool IsRunning(std::int64_t, std::string_view) const override { return false; }
+        bool Remove(const std::filesystem::path&) override { return false; }
+    } env;
+    WriteLock("77\ncorvelo\n");
+    InstanceLock lock(Folder(), env);
+    EXPECT_TRUE(TakeSingleCopyLock(lock, services));
+    EXPECT_TRUE(services.messages.empty());
+    EXPECT_EQ(lock.state(), LockState::kUnguarded);
 }
 
 }  // namespace

@@ -6,9 +6,9 @@
 #include <QLabel>
 #include <QTableView>
 
-#include "analysis_fixture.h"
 #include "core/documents/receipt_export.h"
 #include "gui/documents/ExpRicevute.h"
+#include "support/analysis_fixture.h"
 
 namespace corvelo {
 namespace {

@@ -5,11 +5,11 @@
 #include <QListView>
 #include <QPushButton>
 
-#include "analysis_fixture.h"
 #include "core/documents/receipt_search.h"
 #include "core/storage/messages.h"
 #include "gui/documents/TrovaRicevute.h"
 #include "gui/report/list_screen.h"
+#include "support/analysis_fixture.h"
 
 namespace corvelo {
 namespace {

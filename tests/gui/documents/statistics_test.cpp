@@ -9,12 +9,13 @@
 #include <QPushButton>
 #include <QRegularExpression>
 
-#include "core/documents/receipt_archive.h"
 #include "core/documents/receipt_statistics.h"
 #include "gui/app/Avvio.h"
 #include "gui/app/shell.h"
 #include "gui/documents/Statistiche.h"
 #include "gui/report/chart_painter.h"
+#include "support/case_names.h"
+#include "support/receipt_archive.h"
 #include "support/screen_test.h"
 
 namespace corvelo {
@@ -224,7 +225,12 @@ INSTANTIATE_TEST_SUITE_P(Copies, StatisticsPrintTest,
                                            CopiesCase{QStringLiteral("2x"), 1, 1},
                                            CopiesCase{QStringLiteral("-2"), 1, 1},
                                            CopiesCase{QStringLiteral("0"), 0, 0},
-                                           CopiesCase{std::nullopt, 0, 0}));
+                                           CopiesCase{std::nullopt, 0, 0}),
+                         [](const auto& info) {
+                             return info.param.typed
+                                        ? testing::Spelled(info.param.typed->toStdString())
+                                        : std::string("cancelled");
+                         });
 
 TEST_F(StatisticsTest, NoPrintsWhenTheAnswerIsNoOrTheDialogIsCancelled) {
     Open(QStringLiteral("2024"));

@@ -5,13 +5,14 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "analysis_fixture.h"
 #include "core/app/list_find.h"
 #include "core/documents/receipt_summary.h"
 #include "gui/documents/RiepAnnuale.h"
 #include "gui/documents/RiepMensile.h"
 #include "gui/documents/RiepTrimestrale.h"
 #include "gui/report/list_screen.h"
+#include "support/analysis_fixture.h"
+#include "support/case_names.h"
 
 namespace corvelo {
 namespace {
@@ -103,7 +104,11 @@ INSTANTIATE_TEST_SUITE_P(
                                   "Ricevute emesse nell'anno 2024",
                                   {"1", "4", "5"},
                                   {"\xE2\x82\xAC 12,85", "\xE2\x82\xAC 1,00", "\xE2\x82\xAC 2,00",
-                                   "\xE2\x82\xAC 10,35"}}));
+                                   "\xE2\x82\xAC 10,35"}}),
+    ([](const auto& info) {
+        static const char* const kKinds[] = {"Monthly", "Quarterly", "Annual"};
+        return std::string(kKinds[static_cast<int>(info.param.kind)]);
+    }));
 
 class SummaryScreenTest : public test::AnalysisScreenTest {};
 

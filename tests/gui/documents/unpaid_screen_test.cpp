@@ -4,10 +4,10 @@
 #include <QListView>
 #include <QPushButton>
 
-#include "analysis_fixture.h"
 #include "core/app/list_find.h"
 #include "gui/documents/Sospese.h"
 #include "gui/report/list_screen.h"
+#include "support/analysis_fixture.h"
 
 namespace corvelo {
 namespace {

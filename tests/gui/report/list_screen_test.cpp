@@ -10,6 +10,7 @@
 #include <QVBoxLayout>
 
 #include "core/app/list_find.h"
+#include "support/case_names.h"
 #include "support/screen_test.h"
 
 namespace corvelo {
@@ -93,7 +94,12 @@ TEST_P(EmptyListFind, ShowsTheMessageInTheKindTheScreenAsks) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Kinds, EmptyListFind,
-                         ::testing::Values(MessageKind::Plain, MessageKind::Information));
+                         ::testing::Values(MessageKind::Plain, MessageKind::Information),
+                         ([](const auto& info) {
+                             static const char* const kKinds[] = {"Warning", "Error", "Information",
+                                                                  "Confirmation", "Plain"};
+                             return std::string(kKinds[static_cast<int>(info.param)]);
+                         }));
 
 TEST_F(ListScreenTest, EnterInTheFindBoxMovesToTheFindButtonWithoutPressingIt) {
     ListScreen& list = Make();

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "core/storage/ricevuta.h"
-#include "core/storage/temp_folder.h"
+#include "support/temp_folder.h"
 
 namespace corvelo::testing {
 

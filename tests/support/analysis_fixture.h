@@ -14,9 +14,9 @@
 #include <string>
 #include <vector>
 
-#include "core/documents/receipt_archive.h"
 #include "core/documents/receipt_list_line.h"
 #include "gui/documents/receipt_form.h"
+#include "support/receipt_archive.h"
 #include "support/screen_test.h"
 
 namespace corvelo::test {
