@@ -5,8 +5,8 @@
 #include "core/documents/receipt_archive.h"
 #include "core/documents/receipt_list_line.h"
 #include "core/documents/receipt_search.h"
-#include "core/storage/fault_file_system.h"
 #include "core/storage/text.h"
+#include "support/fault_file_system.h"
 
 namespace corvelo {
 namespace {

@@ -8,8 +8,8 @@
 #include "core/documents/receipt_archive.h"
 #include "core/documents/receipt_dates.h"
 #include "core/documents/receipt_statistics.h"
-#include "core/storage/fault_file_system.h"
 #include "core/storage/messages.h"
+#include "support/fault_file_system.h"
 
 namespace corvelo {
 namespace {

@@ -6,9 +6,9 @@
 #include <string>
 
 #include "core/storage/articolo.h"
-#include "core/storage/fault_file_system.h"
 #include "core/storage/messages.h"
 #include "core/storage/temp_folder.h"
+#include "support/fault_file_system.h"
 
 namespace corvelo {
 namespace {

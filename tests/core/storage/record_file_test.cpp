@@ -4,10 +4,10 @@
 
 #include <string>
 
-#include "core/storage/fault_file_system.h"
 #include "core/storage/record_scan.h"
 #include "core/storage/ricevuta.h"
 #include "core/storage/temp_folder.h"
+#include "support/fault_file_system.h"
 
 namespace corvelo {
 namespace {
