@@ -19,7 +19,7 @@
 #include "core/storage/articolo.h"
 #include "core/storage/cliente.h"
 #include "core/storage/messages.h"
-#include "core/storage/record_file.h"
+#include "core/storage/record_scan.h"
 #include "core/storage/ricevuta.h"
 #include "core/storage/text.h"
 
@@ -38,26 +38,6 @@ std::optional<std::size_t> CardNumber(const std::string& text) {
     const std::size_t n = std::stoul(t);
     if (n == 0) return std::nullopt;
     return n;
-}
-
-enum class ReadOutcome { kRead, kNoSuchCard, kFileError };
-
-// Reads card `card` (1-based) of the record file at path, opened as the
-// screens open it.
-template <class R>
-ReadOutcome ReadCard(const std::filesystem::path& path, std::size_t card, R& record) {
-    RecordFile file;
-    Status status = file.OpenOrCreate(path, R::kSize);
-    if (!status.ok()) return ReadOutcome::kFileError;
-    bool found = card <= file.RecordCount();
-    std::string bytes;
-    if (found) status = file.SeekRecord(card - 1);
-    if (found && status.ok()) status = file.ReadRecord(bytes);
-    const Status closed = file.CloseRecordFile();
-    if (!status.ok() || !closed.ok()) return ReadOutcome::kFileError;
-    if (!found) return ReadOutcome::kNoSuchCard;
-    DecodeRecord(bytes, record);
-    return ReadOutcome::kRead;
 }
 
 report::Picture LogoFrom(const std::filesystem::path& dir) {
@@ -126,31 +106,28 @@ int Run(Context& ctx) {
     }
 
     report::ReportDocument doc;
-    ReadOutcome outcome;
+    CardLookup outcome;
     if (a[0] == "receipt") {
-        TRicevuta r;
-        outcome = ReadCard(archive, *card, r);
-        if (outcome == ReadOutcome::kRead) {
-            doc = report::BuildReceiptSheet(report::ReceiptTextsOf(r), LogoFrom(ctx.dir));
-        }
+        const CardRead<TRicevuta> r = ReadCard<TRicevuta>(archive, *card);
+        outcome = r.lookup;
+        if (r.ok())
+            doc = report::BuildReceiptSheet(report::ReceiptTextsOf(r.value), LogoFrom(ctx.dir));
     } else if (a[0] == "item") {
-        TArticolo r;
-        outcome = ReadCard(archive, *card, r);
-        if (outcome == ReadOutcome::kRead) {
-            doc = report::BuildItemCard(report::ItemCardTextsOf(r), CardFooterNow());
-        }
+        const CardRead<TArticolo> r = ReadCard<TArticolo>(archive, *card);
+        outcome = r.lookup;
+        if (r.ok()) doc = report::BuildItemCard(report::ItemCardTextsOf(r.value), CardFooterNow());
     } else {
-        TCliente r;
-        outcome = ReadCard(archive, *card, r);
-        if (outcome == ReadOutcome::kRead) {
-            doc = report::BuildCustomerCard(report::CustomerCardTextsOf(r), CardFooterNow());
+        const CardRead<TCliente> r = ReadCard<TCliente>(archive, *card);
+        outcome = r.lookup;
+        if (r.ok()) {
+            doc = report::BuildCustomerCard(report::CustomerCardTextsOf(r.value), CardFooterNow());
         }
     }
-    if (outcome == ReadOutcome::kFileError) {
+    if (outcome == CardLookup::kFileError) {
         ctx.err << kMsgAccessoArchivio << "\n";
         return kFileError;
     }
-    if (outcome == ReadOutcome::kNoSuchCard) {
+    if (outcome == CardLookup::kNoSuchCard) {
         ctx.err << "pdf: " << archive.filename().string() << " has no card " << *card << "\n";
         return kUsage;
     }

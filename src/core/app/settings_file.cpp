@@ -1,7 +1,6 @@
 #include "core/app/settings_file.h"
 
 #include <fcntl.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -9,6 +8,7 @@
 #include <system_error>
 
 #include "core/storage/cp1252.h"
+#include "core/storage/file_replace.h"
 #include "core/storage/text.h"
 
 namespace corvelo {
@@ -154,54 +154,6 @@ std::optional<std::string> ReadFileBytes(const std::filesystem::path& file) {
     return bytes;
 }
 
-bool WriteAll(int fd, std::string_view bytes) {
-    while (!bytes.empty()) {
-        const ssize_t n = ::write(fd, bytes.data(), bytes.size());
-        if (n < 0) {
-            if (errno == EINTR) continue;
-            return false;
-        }
-        bytes.remove_prefix(static_cast<std::size_t>(n));
-    }
-    return true;
-}
-
-// Replaces file with bytes: a temporary file beside it is written, flushed
-// to disk and renamed over it, so the file is always either the old one or
-// the new one, never a part of either.
-bool ReplaceFile(const std::filesystem::path& file, std::string_view bytes) {
-    const std::filesystem::path folder =
-        file.has_parent_path() ? file.parent_path() : std::filesystem::path(".");
-    struct stat old {};
-    const bool hadFile = ::stat(file.c_str(), &old) == 0;
-
-    std::filesystem::path temp;
-    int fd = -1;
-    for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
-        temp = folder / ("." + file.filename().string() + "." + std::to_string(::getpid()) + "." +
-                         std::to_string(attempt) + ".tmp");
-        fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (fd < 0 && errno != EEXIST) return false;
-    }
-    if (fd < 0) return false;
-    bool ok = WriteAll(fd, bytes);
-    if (ok && hadFile) ok = ::fchmod(fd, old.st_mode & 07777) == 0;
-    if (ok) ok = ::fsync(fd) == 0;
-    if (::close(fd) != 0) ok = false;
-    if (ok) ok = ::rename(temp.c_str(), file.c_str()) == 0;
-    if (!ok) {
-        ::unlink(temp.c_str());
-        return false;
-    }
-    // The rename itself reaches the disk with the folder.
-    const int dir = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (dir >= 0) {
-        ::fsync(dir);
-        ::close(dir);
-    }
-    return true;
-}
-
 }  // namespace
 
 std::string ReadSettingFromBytes(std::string_view bytes, std::string_view section,
@@ -269,8 +221,9 @@ std::optional<std::string> WriteSettings(const std::filesystem::path& file,
     // sections would be lost.
     const auto bytes = ReadFileBytes(file);
     if (!bytes) return WriteFailure(file);
-    if (!ReplaceFile(file, WriteSettingsToBytes(*bytes, section, values)))
+    if (!ReplaceFile(file, WriteSettingsToBytes(*bytes, section, values)).ok()) {
         return WriteFailure(file);
+    }
     return std::nullopt;
 }
 

@@ -27,9 +27,9 @@ std::optional<std::string> ReadSettingStrict(const std::filesystem::path& file,
 
 // Sets key in section to value, creating the file, the section and the key as
 // needed; every other line of the file is kept byte for byte. The file is
-// replaced atomically (a temporary file beside it, flushed, renamed over it).
-// Returns nullopt on success, otherwise "Unable to write to <full path>" and
-// the file is left as it was.
+// replaced whole through ReplaceFile. Returns nullopt on success, otherwise
+// "Unable to write to <full path>" and the file is left as it was: also when
+// it exists and cannot be read, or is marked read-only.
 std::optional<std::string> WriteSetting(const std::filesystem::path& file, std::string_view section,
                                         std::string_view key, std::string_view value);
 

@@ -1,19 +1,14 @@
 #include "core/report/pdf_writer.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <algorithm>
 #include <array>
-#include <cerrno>
 #include <charconv>
-#include <cstdlib>
-#include <cstring>
+#include <cstdio>
 #include <type_traits>
 
 #include "core/report/font_metrics.h"
 #include "core/storage/cp1252.h"
+#include "core/storage/file_replace.h"
 
 namespace corvelo::report {
 namespace {
@@ -336,55 +331,16 @@ std::string PdfBuilder::Build() {
     return pdf;
 }
 
-WriteResult Failure(const std::string& what, const std::filesystem::path& path) {
-    return WriteResult{false, what + " " + path.string() + ": " + std::strerror(errno)};
-}
-
 }  // namespace
 
 std::string RenderPdf(const ReportDocument& doc) {
     return PdfBuilder(doc).Build();
 }
 
-WriteResult ReplaceFileAtomically(const std::filesystem::path& path, const std::string& bytes) {
-    std::string temp = (path.parent_path() / ("." + path.filename().string() + ".XXXXXX")).string();
-    int fd = ::mkstemp(temp.data());
-    if (fd < 0) return Failure("create", temp);
-    std::size_t done = 0;
-    while (done < bytes.size()) {
-        ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
-        if (n < 0 && errno == EINTR) continue;
-        if (n <= 0) {
-            WriteResult r = Failure("write", temp);
-            ::close(fd);
-            ::unlink(temp.c_str());
-            return r;
-        }
-        done += static_cast<std::size_t>(n);
-    }
-    // mkstemp makes the file private; a PDF is an ordinary document.
-    ::fchmod(fd, 0644);
-    if (::fsync(fd) != 0) {
-        WriteResult r = Failure("flush", temp);
-        ::close(fd);
-        ::unlink(temp.c_str());
-        return r;
-    }
-    if (::close(fd) != 0) {
-        WriteResult r = Failure("close", temp);
-        ::unlink(temp.c_str());
-        return r;
-    }
-    if (::rename(temp.c_str(), path.c_str()) != 0) {
-        WriteResult r = Failure("rename", path);
-        ::unlink(temp.c_str());
-        return r;
-    }
-    return {};
-}
-
 WriteResult WritePdf(const ReportDocument& doc, const std::filesystem::path& path) {
-    return ReplaceFileAtomically(path, RenderPdf(doc));
+    const Status written = ReplaceFile(path, RenderPdf(doc));
+    if (written.ok()) return {};
+    return WriteResult{false, written.detail()};
 }
 
 }  // namespace corvelo::report

@@ -18,12 +18,9 @@ struct WriteResult {
     explicit operator bool() const { return ok; }
 };
 
-// Writes doc to path, replacing any file there atomically: the bytes go to a
-// temporary file beside it, which is flushed to disk and renamed over the
-// target. On failure the old file is left as it was.
+// Writes doc to path, replacing any file there whole through ReplaceFile. On
+// failure (also a file there that is marked read-only) the old file is left
+// as it was.
 WriteResult WritePdf(const ReportDocument& doc, const std::filesystem::path& path);
-
-// Replaces the file at path with bytes, the same way.
-WriteResult ReplaceFileAtomically(const std::filesystem::path& path, const std::string& bytes);
 
 }  // namespace corvelo::report

@@ -1,6 +1,7 @@
-// The small file interface under RecordFile. Every access to a record file
-// goes through it, so tests can put a fault-injecting implementation in place
-// of the real one and make each step fail on demand.
+// The small file interface under RecordFile and ReplaceFile. Every access to
+// a record file and every whole-file write goes through it, so tests can put
+// a fault-injecting implementation in place of the real one and make each
+// step fail on demand.
 #pragma once
 
 #include <cstddef>
@@ -12,7 +13,8 @@
 
 namespace corvelo {
 
-// An open file with a current offset, opened for reading and writing.
+// An open file with a current offset, opened for reading and writing (or,
+// made by CreateTemporary, for writing only).
 class File {
   public:
     virtual ~File() = default;
@@ -43,6 +45,36 @@ class FileSystem {
     // cannot be opened is an error and is left as it is (never truncated or
     // re-created). On success *file holds the open file.
     virtual Status OpenOrCreate(const std::filesystem::path& path, std::unique_ptr<File>* file) = 0;
+
+    // Returns ok when nothing exists at `path`, or when it is a regular file
+    // that this process may write and that is not marked read-only (no write
+    // permission for anyone, honoured also where the process could override
+    // it). Otherwise a kAccess error: a file the user protected, a folder or
+    // a device in the way is never replaced. Changes nothing.
+    virtual Status CheckWritable(const std::filesystem::path& path) = 0;
+
+    // Creates a new empty file for writing in the folder of `target`, under
+    // a hidden name derived from target's that no other file has, and sets
+    // *temp to that name and *file to the open file. The file gets the
+    // permissions of `target` when it exists (as far as the folder allows),
+    // those of any new file otherwise. Its bytes are started on their way
+    // to the disk while more are written, so that the final Flush has little
+    // left to wait for. On failure (kCreate: missing folder, no right to
+    // write in it, a name too long) nothing is created.
+    virtual Status CreateTemporary(const std::filesystem::path& target, std::filesystem::path* temp,
+                                   std::unique_ptr<File>* file) = 0;
+
+    // Renames the file `from` to `to` in one step, replacing a file at `to`:
+    // any reader sees either the old file or the new one. On failure
+    // (kRename) both are left as they were.
+    virtual Status Rename(const std::filesystem::path& from, const std::filesystem::path& to) = 0;
+
+    // Removes the file at `path` (kRemove on failure).
+    virtual Status Remove(const std::filesystem::path& path) = 0;
+
+    // Forces the entries of `folder` (a file created or renamed in it) to
+    // the disk (kSyncFolder on failure).
+    virtual Status SyncFolder(const std::filesystem::path& folder) = 0;
 };
 
 // The real file system of the machine (POSIX calls).

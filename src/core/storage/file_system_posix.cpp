@@ -2,6 +2,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <atomic>
 #include <cerrno>
 #include <cstring>
 #include <memory>
@@ -16,9 +17,16 @@ std::string Describe(const std::filesystem::path& path, int err) {
     return path.string() + ": " + std::strerror(err);
 }
 
+// How often a file written front to back starts its written bytes on their
+// way to the disk.
+constexpr std::size_t kWriteBehind = 8 * 1024 * 1024;
+
 class PosixFile : public File {
   public:
-    PosixFile(int fd, std::filesystem::path path) : fd_(fd), path_(std::move(path)) {}
+    // With `write_behind`, the file is written front to back and every
+    // kWriteBehind bytes their writing to disk is started without waiting.
+    PosixFile(int fd, std::filesystem::path path, bool write_behind = false)
+        : fd_(fd), path_(std::move(path)), write_behind_(write_behind) {}
     ~PosixFile() override {
         if (fd_ >= 0) ::close(fd_);
     }
@@ -67,6 +75,7 @@ class PosixFile : public File {
             if (put == 0) return Status::Error(IoOp::kWrite, path_.string() + ": nothing written");
             done += static_cast<std::size_t>(put);
         }
+        if (write_behind_) StartWriteBehind(n);
         return Status::Ok();
     }
 
@@ -85,9 +94,26 @@ class PosixFile : public File {
     }
 
   private:
+    void StartWriteBehind(std::size_t written) {
+        written_ += written;
+        if (written_ - started_ < kWriteBehind) return;
+#if defined(__linux__)
+        ::sync_file_range(fd_, static_cast<off_t>(started_),
+                          static_cast<off_t>(written_ - started_), SYNC_FILE_RANGE_WRITE);
+#endif
+        started_ = written_;
+    }
+
     int fd_;
     std::filesystem::path path_;
+    bool write_behind_;
+    std::uint64_t written_ = 0;  // bytes written so far
+    std::uint64_t started_ = 0;  // bytes whose writing to disk has been started
 };
+
+std::filesystem::path FolderOf(const std::filesystem::path& path) {
+    return path.has_parent_path() ? path.parent_path() : std::filesystem::path(".");
+}
 
 class PosixFileSystem : public FileSystem {
   public:
@@ -103,6 +129,73 @@ class PosixFileSystem : public FileSystem {
             if (errno != EEXIST) return Status::Error(IoOp::kCreate, Describe(path, errno));
         }
         return Status::Error(IoOp::kOpen, path.string() + ": cannot open");
+    }
+
+    Status CheckWritable(const std::filesystem::path& path) override {
+        struct stat st {};
+        if (::stat(path.c_str(), &st) != 0) {
+            if (errno == ENOENT) return Status::Ok();
+            return Status::Error(IoOp::kAccess, Describe(path, errno));
+        }
+        if (!S_ISREG(st.st_mode)) {
+            return Status::Error(IoOp::kAccess, path.string() + ": not a regular file");
+        }
+        // The read-only mark is the user's word, also for a process that
+        // could write the file all the same.
+        if ((st.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0) {
+            return Status::Error(IoOp::kAccess, path.string() + ": read-only");
+        }
+        if (::faccessat(AT_FDCWD, path.c_str(), W_OK, AT_EACCESS) != 0) {
+            return Status::Error(IoOp::kAccess, Describe(path, errno));
+        }
+        return Status::Ok();
+    }
+
+    Status CreateTemporary(const std::filesystem::path& target, std::filesystem::path* temp,
+                           std::unique_ptr<File>* file) override {
+        static std::atomic<unsigned> counter{0};
+        const std::filesystem::path folder = FolderOf(target);
+        const std::string stem =
+            "." + target.filename().string() + "." + std::to_string(::getpid()) + ".";
+        struct stat old {};
+        const bool had_target = ::stat(target.c_str(), &old) == 0 && S_ISREG(old.st_mode);
+        for (int attempt = 0; attempt < 100; ++attempt) {
+            std::filesystem::path name = folder / (stem + std::to_string(counter++) + ".tmp");
+            const int fd = ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+            if (fd < 0) {
+                if (errno == EEXIST) continue;  // left by an earlier run: take another name
+                return Status::Error(IoOp::kCreate, Describe(name, errno));
+            }
+            // Not every file system keeps permissions: a refusal leaves the
+            // usual ones of a new file.
+            if (had_target) (void)::fchmod(fd, old.st_mode & 07777);
+            *temp = name;
+            *file = std::make_unique<PosixFile>(fd, std::move(name), true);
+            return Status::Ok();
+        }
+        return Status::Error(IoOp::kCreate, (folder / stem).string() + "*: every name is taken");
+    }
+
+    Status Rename(const std::filesystem::path& from, const std::filesystem::path& to) override {
+        if (::rename(from.c_str(), to.c_str()) != 0) {
+            return Status::Error(IoOp::kRename, from.string() + " -> " + Describe(to, errno));
+        }
+        return Status::Ok();
+    }
+
+    Status Remove(const std::filesystem::path& path) override {
+        if (::unlink(path.c_str()) != 0) return Status::Error(IoOp::kRemove, Describe(path, errno));
+        return Status::Ok();
+    }
+
+    Status SyncFolder(const std::filesystem::path& folder) override {
+        const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+        if (fd < 0) return Status::Error(IoOp::kSyncFolder, Describe(folder, errno));
+        const bool synced = ::fsync(fd) == 0;
+        const int err = errno;
+        ::close(fd);
+        if (!synced) return Status::Error(IoOp::kSyncFolder, Describe(folder, err));
+        return Status::Ok();
     }
 
   private:

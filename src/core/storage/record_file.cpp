@@ -1,6 +1,7 @@
 #include "core/storage/record_file.h"
 
 #include <algorithm>
+#include <string>
 
 namespace corvelo {
 
@@ -65,10 +66,27 @@ Status RecordFile::WriteRecord(std::string_view record) {
     if (!file_) return Status::Error(IoOp::kWrite, "not open");
     if (record.size() != record_size_) return Status::Error(IoOp::kWrite, "wrong record size");
     if (position_ > RecordCount()) return Status::Error(IoOp::kWrite, "past the append position");
+    // An overwrite first reads the record's old bytes, to put them back
+    // should the write fail part way and leave the record half new.
+    std::string old;
+    const bool overwrite = position_ < RecordCount();
+    if (overwrite) {
+        if (!file_at_position_) {
+            if (Status s = SeekFile(position_); !s.ok()) return s;
+        }
+        old.resize(record_size_);
+        Result<std::size_t> got = file_->Read(old.data(), record_size_);
+        file_at_position_ = false;
+        if (!got.ok()) return got.status;
+        if (got.value != record_size_) return Status::Error(IoOp::kRead, "short record");
+    }
     if (!file_at_position_) {
         if (Status s = SeekFile(position_); !s.ok()) return s;
     }
     if (Status s = file_->Write(record.data(), record.size()); !s.ok()) {
+        if (overwrite && SeekFile(position_).ok() && file_->Write(old.data(), old.size()).ok()) {
+            file_->Flush();
+        }
         file_at_position_ = false;
         return s;
     }

@@ -57,6 +57,10 @@ class RecordFile {
     // overwriting the record there or appending at RecordCount(), in one write
     // call, and flushes it to disk before returning success. Advances by one.
     // A record of another size is refused without touching the file.
+    // An overwrite reads the old bytes of the record first (a failing read
+    // refuses the write); when the write then fails, part way or not, the
+    // old bytes are written back (best effort) before the failure returns.
+    // A failing flush keeps the new bytes: they are whole in the file.
     Status WriteRecord(std::string_view record);
 
     // True when the current position is at or past RecordCount().

@@ -40,22 +40,45 @@ Status ScanRecords(const std::filesystem::path& path, Visit&& visit,
     return file.CloseRecordFile();
 }
 
-// Reads card `card` (1-based) of the file at `path`.
+// What reading one card by its number found.
+enum class CardLookup {
+    kRead,        // the card was read
+    kNoSuchCard,  // the file holds fewer whole records than the number
+    kFileError,   // the file could not be opened, read or closed
+};
+
 template <class R>
-Result<R> ReadCard(const std::filesystem::path& path, std::size_t card,
-                   FileSystem& fs = DefaultFileSystem()) {
-    Result<R> result;
+struct CardRead {
+    CardLookup lookup = CardLookup::kFileError;
+    R value{};      // the record, when read
+    Status status;  // the failed step on kFileError, ok otherwise
+    bool ok() const { return lookup == CardLookup::kRead; }
+};
+
+// Reads card `card` (1-based) of the file at `path`, opened as every reader
+// opens it (a missing file is created empty, so it has no cards). Card 0
+// and a number past the last whole record give kNoSuchCard; a trailing
+// partial record is no card. A failing close after the read is a file error.
+template <class R>
+CardRead<R> ReadCard(const std::filesystem::path& path, std::size_t card,
+                     FileSystem& fs = DefaultFileSystem()) {
+    CardRead<R> result;
     RecordFile file;
-    if (result.status = file.OpenOrCreate(path, R::kSize, fs); !result.ok()) return result;
+    if (result.status = file.OpenOrCreate(path, R::kSize, fs); !result.status.ok()) return result;
+    const bool found = card >= 1 && card <= file.RecordCount();
     std::string bytes;
-    if (card == 0) {
-        result.status = Status::Error(IoOp::kSeek, "card 0");
+    if (found) {
+        result.status = file.SeekRecord(card - 1);
+        if (result.status.ok()) result.status = file.ReadRecord(bytes);
+        if (!result.status.ok()) return result;
+    }
+    if (result.status = file.CloseRecordFile(); !result.status.ok()) return result;
+    if (!found) {
+        result.lookup = CardLookup::kNoSuchCard;
         return result;
     }
-    if (result.status = file.SeekRecord(card - 1); !result.ok()) return result;
-    if (result.status = file.ReadRecord(bytes); !result.ok()) return result;
     DecodeRecord(bytes, result.value);
-    result.status = file.CloseRecordFile();
+    result.lookup = CardLookup::kRead;
     return result;
 }
 

@@ -1,6 +1,6 @@
-// The outcome of a file operation on a record file. Errors are values: every
-// storage call that can fail returns a Status (or a Result carrying one), and
-// the caller turns a failure into the access message.
+// The outcome of a file operation. Errors are values: every storage call
+// that can fail returns a Status (or a Result carrying one), and the caller
+// turns a failure into its own message (the access message for a record file).
 #pragma once
 
 #include <string>
@@ -8,8 +8,24 @@
 
 namespace corvelo {
 
-// Which step of a file operation failed.
-enum class IoOp { kNone, kOpen, kCreate, kSize, kSeek, kRead, kWrite, kFlush, kClose };
+// Which step of a file operation failed. The last four are steps of a whole
+// file replacement: the check that an existing file may be written, the
+// rename over it, the removal of a temporary file, the flush of a folder.
+enum class IoOp {
+    kNone,
+    kOpen,
+    kCreate,
+    kSize,
+    kSeek,
+    kRead,
+    kWrite,
+    kFlush,
+    kClose,
+    kAccess,
+    kRename,
+    kRemove,
+    kSyncFolder,
+};
 
 class Status {
   public:

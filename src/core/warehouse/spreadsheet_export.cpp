@@ -1,16 +1,9 @@
 #include "core/warehouse/spreadsheet_export.h"
 
-#include <fcntl.h>
-#include <unistd.h>
-
-#include <algorithm>
 #include <array>
-#include <cerrno>
-#include <cstdio>
-#include <cstring>
-#include <new>
 
 #include "core/storage/cp1252.h"
+#include "core/storage/file_replace.h"
 #include "core/storage/text.h"
 
 namespace corvelo {
@@ -41,69 +34,6 @@ struct StringSink {
     std::string& out;
     void Append(std::string_view bytes) { out += bytes; }
     void Append(char c) { out += c; }
-};
-
-// Streams the file through a page-aligned buffer written in whole blocks at
-// page-aligned offsets: the kernel copies such writes far faster than those
-// of a large unaligned string.
-class FileSink {
-  public:
-    static constexpr std::size_t kBlock = 256 * 1024;
-    explicit FileSink(int fd)
-        : fd_(fd), buffer_(static_cast<char*>(::operator new[](kBlock, std::align_val_t{4096}))) {}
-    ~FileSink() { ::operator delete[](buffer_, std::align_val_t{4096}); }
-    FileSink(const FileSink&) = delete;
-    FileSink& operator=(const FileSink&) = delete;
-
-    void Append(char c) {
-        if (used_ == kBlock) Flush();
-        buffer_[used_++] = c;
-    }
-    void Append(std::string_view bytes) {
-        if (bytes.size() <= kBlock - used_) {  // the common case: it fits
-            std::memcpy(buffer_ + used_, bytes.data(), bytes.size());
-            used_ += bytes.size();
-            return;
-        }
-        while (!bytes.empty()) {
-            if (used_ == kBlock) Flush();
-            const std::size_t n = std::min(bytes.size(), kBlock - used_);
-            std::memcpy(buffer_ + used_, bytes.data(), n);
-            used_ += n;
-            bytes.remove_prefix(n);
-        }
-    }
-    // Writes what is buffered; false once any write has failed.
-    bool Flush() {
-        std::size_t done = 0;
-        while (ok_ && done < used_) {
-            const ssize_t n = ::write(fd_, buffer_ + done, used_ - done);
-            if (n < 0 && errno == EINTR) continue;
-            if (n <= 0)
-                ok_ = false;
-            else
-                done += static_cast<std::size_t>(n);
-        }
-        written_ += done;
-        // Start writing the bytes to disk while the rest is still being
-        // built, so the final flush to disk finds little left to do.
-        if (ok_ && written_ - started_ >= kWriteBehind) {
-            ::sync_file_range(fd_, static_cast<off_t>(started_),
-                              static_cast<off_t>(written_ - started_), SYNC_FILE_RANGE_WRITE);
-            started_ = written_;
-        }
-        used_ = 0;
-        return ok_;
-    }
-
-  private:
-    int fd_;
-    char* buffer_;
-    static constexpr std::size_t kWriteBehind = 8 * 1024 * 1024;
-    std::size_t used_ = 0;
-    std::size_t written_ = 0;  // bytes handed to the file so far
-    std::size_t started_ = 0;  // bytes whose writing to disk has been started
-    bool ok_ = true;
 };
 
 // The bytes written as they are: ASCII other than the four HTML specials.
@@ -219,22 +149,6 @@ void WritePieces(Sink& sink, std::string_view worksheet, std::span<const Spreads
     sink.Append(kTail);
 }
 
-// Writes through `fill(fd)` into a temporary file beside `path`, flushes it
-// to disk and renames it over `path`; the old file stays on any failure.
-template <class Fill>
-bool ReplaceFile(const std::filesystem::path& path, Fill&& fill) {
-    std::filesystem::path temp = path;
-    temp += ".tmp";
-    const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
-    if (fd < 0) return false;
-    bool ok = fill(fd);
-    ok = ok && ::fsync(fd) == 0;
-    ok = (::close(fd) == 0) && ok;
-    ok = ok && std::rename(temp.c_str(), path.c_str()) == 0;
-    if (!ok) ::unlink(temp.c_str());
-    return ok;
-}
-
 }  // namespace
 
 std::string SpreadsheetBytes(std::string_view worksheet, std::span<const SpreadsheetColumn> headers,
@@ -247,19 +161,12 @@ std::string SpreadsheetBytes(std::string_view worksheet, std::span<const Spreads
 
 bool WriteSpreadsheetFile(const std::filesystem::path& path, std::string_view worksheet,
                           std::span<const SpreadsheetColumn> headers, const TextGrid& grid) {
-    return ReplaceFile(path, [&](int fd) {
-        FileSink sink(fd);
-        WritePieces(sink, worksheet, headers, grid);
-        return sink.Flush();
-    });
+    return ReplaceFile(path, [&](FileSink& sink) { WritePieces(sink, worksheet, headers, grid); })
+        .ok();
 }
 
 bool WriteSpreadsheetFile(const std::filesystem::path& path, std::string_view bytes) {
-    return ReplaceFile(path, [&](int fd) {
-        FileSink sink(fd);
-        sink.Append(bytes);
-        return sink.Flush();
-    });
+    return ReplaceFile(path, bytes).ok();
 }
 
 }  // namespace corvelo

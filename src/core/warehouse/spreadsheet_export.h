@@ -79,14 +79,15 @@ struct SpreadsheetColumn {
 std::string SpreadsheetBytes(std::string_view worksheet, std::span<const SpreadsheetColumn> headers,
                              const TextGrid& grid);
 
-// Replaces the file at `path` with `bytes`: written beside it under a
-// temporary name, flushed to disk, renamed over it. On failure the old
-// file is left as it was and false is returned.
+// Replaces the file at `path` with `bytes` through ReplaceFile. On failure
+// (also a file there that is marked read-only) the old file is left as it
+// was and false is returned.
 bool WriteSpreadsheetFile(const std::filesystem::path& path, std::string_view bytes);
 
 // The same for the file of `grid`, streamed to the disk without building
 // the whole file in memory first (an archive of 100,000 receipts makes a
-// file of about 100 MB).
+// file of about 100 MB): its first blocks are on their way to the disk
+// while the rest is built.
 bool WriteSpreadsheetFile(const std::filesystem::path& path, std::string_view worksheet,
                           std::span<const SpreadsheetColumn> headers, const TextGrid& grid);
 

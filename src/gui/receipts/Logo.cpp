@@ -1,15 +1,18 @@
 #include "gui/receipts/Logo.h"
 
+#include <QFile>
 #include <QHBoxLayout>
 #include <QImageReader>
 #include <QLabel>
-#include <QPainter>
 #include <QPushButton>
-#include <QSaveFile>
 #include <QShowEvent>
 #include <QVBoxLayout>
+#include <filesystem>
+#include <string>
 
 #include "core/report/bmp.h"
+#include "core/report/bmp_writer.h"
+#include "core/storage/file_replace.h"
 #include "gui/app/services.h"
 #include "gui/app/widgets.h"
 #include "gui/report/report_painter.h"
@@ -52,19 +55,9 @@ bool WriteLogoFile(const QImage& picture, const QString& path) {
     if (picture.isNull()) return false;
     // Flattened onto white: the BMP has no transparency, and 24-bit pixels
     // are what every reader of the logo (printing, PDF) takes.
-    QImage flat(picture.size(), QImage::Format_RGB32);
-    flat.fill(Qt::white);
-    {
-        QPainter painter(&flat);
-        painter.drawImage(0, 0, picture);
-    }
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) return false;
-    if (!flat.save(&file, "BMP")) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+    const std::string bytes = report::EncodeBmp(FromQImage(picture));
+    if (bytes.empty()) return false;
+    return ReplaceFile(std::filesystem::path(QFile::encodeName(path).toStdString()), bytes).ok();
 }
 
 TfrmLogo::TfrmLogo(Services& services, QWidget* parent) : QDialog(parent), services_(services) {

@@ -39,8 +39,8 @@ class TfrmLogo : public QDialog {
 QImage DefaultLogoImage();
 QImage BlankLogoImage();
 
-// Writes picture to path as a 24-bit BMP, replacing the file only once the
-// whole picture is on disk. Returns false on any failure.
+// Writes picture to path as a 24-bit BMP (flattened onto white), replacing
+// the file whole through ReplaceFile. Returns false on any failure.
 bool WriteLogoFile(const QImage& picture, const QString& path);
 
 }  // namespace corvelo

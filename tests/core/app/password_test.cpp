@@ -152,6 +152,12 @@ TEST_F(PasswordFile, ChangeFailuresAreReported) {
     EXPECT_EQ(change.outcome, PasswordChangeOutcome::Failure);
     EXPECT_EQ(change.message, kPasswordChangeFailureMessage);
     EXPECT_EQ(ReadBytes(longName), before);
+
+    // A password file marked read-only is not replaced behind the mark.
+    Store(ScramblePassword("X"));
+    std::filesystem::permissions(file_, std::filesystem::perms::owner_read);
+    EXPECT_EQ(ChangePassword(file_, "x", "nuova", "nuova").outcome, PasswordChangeOutcome::Failure);
+    EXPECT_EQ(CheckPassword(file_, "x"), PasswordCheck::Right);
 }
 
 }  // namespace

@@ -143,6 +143,18 @@ TEST(WriteSettings, FailureLeavesTheFileAndNamesIt) {
     EXPECT_TRUE(std::filesystem::is_directory(folder / "Vendarolo.ini"));
 }
 
+TEST(WriteSettings, ReadOnlyFileIsAWriteFailure) {
+    TempFolder folder;
+    const auto file = folder / std::string(settings::kSettingsFileName);
+    const std::string before = "[Ditta Emittente]\r\nNome=Bianchi\r\n";
+    WriteBytes(file, before);
+    std::filesystem::permissions(file, std::filesystem::perms::owner_read);
+    EXPECT_EQ(WriteSetting(file, settings::kIssuerSection, settings::kIssuerNameKey, "Rossi"),
+              "Unable to write to " + file.string());
+    EXPECT_EQ(ReadBytes(file), before);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()), {}), 1);
+}
+
 TEST(WriteSettings, FailureAfterReadingLeavesTheOldFile) {
     TempFolder folder;
     // Readable, but its temporary twin cannot be created: the name is

@@ -117,6 +117,9 @@ TEST(ReceiptExportTest, FileIsReplacedWholeOrNotAtAll) {
     ASSERT_TRUE(WriteSpreadsheetFile(path, "new"));
     EXPECT_EQ(ReadBytes(path), "new");
     EXPECT_FALSE(WriteSpreadsheetFile(dir / "missing" / "x.xls", "new"));
+    std::filesystem::permissions(path, std::filesystem::perms::owner_read);
+    EXPECT_FALSE(WriteSpreadsheetFile(path, "newer"));  // marked read-only
+    EXPECT_EQ(ReadBytes(path), "new");
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()),
                             std::filesystem::directory_iterator()),
               1);  // no temporary file left behind

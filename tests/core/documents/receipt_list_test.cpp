@@ -6,9 +6,9 @@
 
 #include "core/documents/receipt_list_line.h"
 #include "core/documents/receipt_search.h"
-#include "core/storage/fault_file_system.h"
 #include "core/storage/text.h"
 #include "support/case_names.h"
+#include "support/fault_file_system.h"
 #include "support/receipt_archive.h"
 
 namespace corvelo {

@@ -7,9 +7,9 @@
 #include "core/app/routines.h"
 #include "core/documents/receipt_dates.h"
 #include "core/documents/receipt_statistics.h"
-#include "core/storage/fault_file_system.h"
 #include "core/storage/messages.h"
 #include "support/case_names.h"
+#include "support/fault_file_system.h"
 #include "support/receipt_archive.h"
 
 namespace corvelo {

@@ -2,10 +2,10 @@
 
 #include <gtest/gtest.h>
 
-#include "core/storage/fault_file_system.h"
 #include "core/storage/messages.h"
 #include "core/storage/record_scan.h"
 #include "support/case_names.h"
+#include "support/fault_file_system.h"
 #include "support/temp_folder.h"
 
 namespace corvelo {

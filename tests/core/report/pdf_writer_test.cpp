@@ -269,6 +269,14 @@ TEST_F(PdfWriterTest, FailureIsReportedAndTheOldFileKept) {
     EXPECT_FALSE(result.detail.empty());
     EXPECT_TRUE(fs::is_directory(path / "inside"));
     EXPECT_EQ(std::distance(fs::directory_iterator(dir_), fs::directory_iterator()), 1);
+
+    const fs::path read_only = dir_ / "Cliente.pdf";
+    { std::ofstream(read_only) << "old"; }
+    fs::permissions(read_only, fs::perms::owner_read);
+    EXPECT_FALSE(WritePdf(BuildItemCard({}, "f"), read_only).ok);
+    std::string kept;
+    std::ifstream(read_only) >> kept;
+    EXPECT_EQ(kept, "old");
 }
 
 }  // namespace

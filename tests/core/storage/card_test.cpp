@@ -6,9 +6,9 @@
 #include <string>
 
 #include "core/storage/articolo.h"
-#include "core/storage/fault_file_system.h"
 #include "core/storage/messages.h"
 #include "support/case_names.h"
+#include "support/fault_file_system.h"
 #include "support/temp_folder.h"
 
 namespace corvelo {
@@ -211,6 +211,26 @@ INSTANTIATE_TEST_SUITE_P(Steps, SaveCardFaultTest,
                                            SaveFaultCase{IoOp::kFlush, "3", true},
                                            SaveFaultCase{IoOp::kClose, "3", true}),
                          [](const auto& info) { return testing::StepName(info.param.op); });
+
+// An overwrite that fails leaves the old record: a write that fails part way
+// is undone with the old bytes, and a failing read of them writes nothing.
+TEST(SaveCard, FailedOverwriteLeavesTheOldRecord) {
+    for (IoOp op : {IoOp::kSeek, IoOp::kRead, IoOp::kWrite}) {
+        SCOPED_TRACE(static_cast<int>(op));
+        TempFolder dir;
+        const auto path = dir / "Clienti.pro";
+        const std::string before = Records(3, kSize);
+        WriteBytes(path, before);
+        FaultFileSystem fs;
+        fs.FailOnce(op);
+        fs.TornWrites(kSize / 2);
+        const CardOutcome out = SaveCard(path, std::string(kSize, 'X'), kSize, "2", fs);
+        EXPECT_EQ(out.message, CardMessage::kAccessoArchivio);
+        EXPECT_EQ(out.status.op(), op);
+        EXPECT_EQ(out.position, "2");
+        EXPECT_EQ(ReadBytes(path), before);
+    }
+}
 
 TEST(CardPosition, Parse) {
     EXPECT_EQ(ParseCardPosition(""), 0u);

@@ -4,10 +4,11 @@
 
 #include <string>
 
-#include "core/storage/fault_file_system.h"
+#include "core/storage/cliente.h"
 #include "core/storage/record_scan.h"
 #include "core/storage/ricevuta.h"
 #include "support/case_names.h"
+#include "support/fault_file_system.h"
 #include "support/temp_folder.h"
 
 namespace corvelo {
@@ -210,10 +211,38 @@ TEST(RecordScan, VisitsWholeRecordsInOrderAndStopsAtAFailure) {
     EXPECT_EQ(seen, "12");
 
     EXPECT_EQ(CountRecords(path, TRicevuta::kSize).value, 3u);
-    Result<TRicevuta> second = ReadCard<TRicevuta>(path, 2);
-    ASSERT_TRUE(second.ok());
-    EXPECT_EQ(second.value[TRicevuta::NumRic], "2");
-    EXPECT_FALSE(ReadCard<TRicevuta>(path, 4).ok());
+}
+
+// Reading card N tells a card that is not there from a file that fails.
+TEST(ReadCard, TellsNoSuchCardFromAFileFailure) {
+    TempFolder dir;
+    const auto path = dir / "Clienti.pro";
+    std::string bytes;
+    for (const char* name : {"Rossi", "Bianchi"}) {
+        TCliente c;
+        c[TCliente::Cognome] = name;
+        bytes += EncodeRecord(c);
+    }
+    WriteBytes(path, bytes + "partial");
+
+    const CardRead<TCliente> second = ReadCard<TCliente>(path, 2);
+    ASSERT_EQ(second.lookup, CardLookup::kRead);
+    EXPECT_EQ(second.value[TCliente::Cognome], "Bianchi");
+    for (std::size_t card : {0u, 3u}) {  // the partial record is no card
+        EXPECT_EQ(ReadCard<TCliente>(path, card).lookup, CardLookup::kNoSuchCard) << card;
+    }
+    EXPECT_EQ(ReadCard<TCliente>(dir / "Magazzino.pro", 1).lookup, CardLookup::kNoSuchCard);
+
+    for (IoOp op : {IoOp::kOpen, IoOp::kRead, IoOp::kClose}) {
+        FaultFileSystem fs;
+        fs.FailFrom(op);
+        const CardRead<TCliente> failed = ReadCard<TCliente>(path, 1, fs);
+        EXPECT_EQ(failed.lookup, CardLookup::kFileError);
+        EXPECT_EQ(failed.status.op(), op);
+    }
+    FaultFileSystem fs;
+    fs.FailFrom(IoOp::kClose);
+    EXPECT_EQ(ReadCard<TCliente>(path, 5, fs).lookup, CardLookup::kFileError);
 }
 
 }  // namespace

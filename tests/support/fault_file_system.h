@@ -1,6 +1,8 @@
 // A FileSystem for tests that passes every call to a real one and makes
-// chosen steps fail: open, seek, read, write, flush, close, or reads that
-// return fewer bytes than asked. A failing step changes nothing on disk.
+// chosen steps fail: open, create, seek, read, write, flush, close, the
+// writability check, rename, remove and folder flush, or reads that return
+// fewer bytes than asked. A failing step changes nothing on disk, except a
+// write made to fail part way (TornWrites).
 #pragma once
 
 #include <cstddef>
@@ -19,8 +21,9 @@ class FaultFileSystem : public FileSystem {
 
     // Makes the calls of kind `op` fail, from the (skip+1)-th call on
     // (counted over all files opened through this object). kOpen fails
-    // OpenOrCreate, kSize fails File::Size; kCreate fails OpenOrCreate only when
-    // the file is missing.
+    // OpenOrCreate, kSize fails File::Size; kCreate fails OpenOrCreate only
+    // when the file is missing, and CreateTemporary always; kAccess fails
+    // CheckWritable.
     void FailFrom(IoOp op, int skip = 0) { fail_after_[op] = skip; }
     // Makes only the (skip+1)-th call of kind `op` fail.
     void FailOnce(IoOp op, int skip = 0) {
@@ -29,6 +32,9 @@ class FaultFileSystem : public FileSystem {
     }
     // Makes every read return at most `max_bytes` bytes (a short read).
     void ShortReads(std::size_t max_bytes) { short_read_ = max_bytes; }
+    // Makes every failing write first write the first `bytes` bytes of its
+    // data (a write that fails part way).
+    void TornWrites(std::size_t bytes) { torn_write_ = bytes; }
     // Forgets every planned fault and resets the counters.
     void Heal();
 
@@ -36,11 +42,18 @@ class FaultFileSystem : public FileSystem {
     int Calls(IoOp op) const;
 
     Status OpenOrCreate(const std::filesystem::path& path, std::unique_ptr<File>* file) override;
+    Status CheckWritable(const std::filesystem::path& path) override;
+    Status CreateTemporary(const std::filesystem::path& target, std::filesystem::path* temp,
+                           std::unique_ptr<File>* file) override;
+    Status Rename(const std::filesystem::path& from, const std::filesystem::path& to) override;
+    Status Remove(const std::filesystem::path& path) override;
+    Status SyncFolder(const std::filesystem::path& folder) override;
 
     // Used by the files this object hands out: counts the call and says
     // whether it must fail.
     bool ShouldFail(IoOp op);
     std::size_t ShortReadLimit() const { return short_read_; }
+    std::size_t TornWriteBytes() const { return torn_write_; }
 
   private:
     FileSystem& base_;
@@ -48,6 +61,7 @@ class FaultFileSystem : public FileSystem {
     std::map<IoOp, bool> once_;
     std::map<IoOp, int> calls_;
     std::size_t short_read_ = 0;  // 0: no limit
+    std::size_t torn_write_ = 0;  // 0: a failing write writes nothing
 };
 
 }  // namespace corvelo

@@ -1,4 +1,4 @@
-#include "core/storage/fault_file_system.h"
+#include "support/fault_file_system.h"
 
 #include <algorithm>
 #include <system_error>
@@ -25,7 +25,12 @@ class FaultFile : public File {
         return base_->Read(buffer, n);
     }
     Status Write(const char* data, std::size_t n) override {
-        if (owner_.ShouldFail(IoOp::kWrite)) return Status::Error(IoOp::kWrite, "injected");
+        if (owner_.ShouldFail(IoOp::kWrite)) {
+            if (owner_.TornWriteBytes() != 0) {
+                base_->Write(data, std::min(n, owner_.TornWriteBytes()));
+            }
+            return Status::Error(IoOp::kWrite, "injected");
+        }
         return base_->Write(data, n);
     }
     Status Flush() override {
@@ -51,6 +56,7 @@ void FaultFileSystem::Heal() {
     once_.clear();
     calls_.clear();
     short_read_ = 0;
+    torn_write_ = 0;
 }
 
 int FaultFileSystem::Calls(IoOp op) const {
@@ -76,6 +82,35 @@ Status FaultFileSystem::OpenOrCreate(const std::filesystem::path& path,
     if (Status s = base_.OpenOrCreate(path, &base); !s.ok()) return s;
     *file = std::make_unique<FaultFile>(*this, std::move(base));
     return Status::Ok();
+}
+
+Status FaultFileSystem::CheckWritable(const std::filesystem::path& path) {
+    if (ShouldFail(IoOp::kAccess)) return Status::Error(IoOp::kAccess, "injected");
+    return base_.CheckWritable(path);
+}
+
+Status FaultFileSystem::CreateTemporary(const std::filesystem::path& target,
+                                        std::filesystem::path* temp, std::unique_ptr<File>* file) {
+    if (ShouldFail(IoOp::kCreate)) return Status::Error(IoOp::kCreate, "injected");
+    std::unique_ptr<File> base;
+    if (Status s = base_.CreateTemporary(target, temp, &base); !s.ok()) return s;
+    *file = std::make_unique<FaultFile>(*this, std::move(base));
+    return Status::Ok();
+}
+
+Status FaultFileSystem::Rename(const std::filesystem::path& from, const std::filesystem::path& to) {
+    if (ShouldFail(IoOp::kRename)) return Status::Error(IoOp::kRename, "injected");
+    return base_.Rename(from, to);
+}
+
+Status FaultFileSystem::Remove(const std::filesystem::path& path) {
+    if (ShouldFail(IoOp::kRemove)) return Status::Error(IoOp::kRemove, "injected");
+    return base_.Remove(path);
+}
+
+Status FaultFileSystem::SyncFolder(const std::filesystem::path& folder) {
+    if (ShouldFail(IoOp::kSyncFolder)) return Status::Error(IoOp::kSyncFolder, "injected");
+    return base_.SyncFolder(folder);
 }
 
 }  // namespace corvelo
