@@ -75,19 +75,14 @@ int Unload(Context& ctx) {
     const std::string quantity = LeaveQuantityBox(typed);
 
     const std::filesystem::path path = Warehouse(ctx);
-    const Result<std::size_t> count = CountRecords(path, TArticolo::kSize);
-    if (!count.ok()) {
+    const CardRead<TArticolo> read = ReadCard<TArticolo>(path, card);
+    if (read.lookup == CardLookup::kFileError) {
         ctx.err << kMsgAccessoArchivio << "\n";
         return kFileError;
     }
-    if (card > count.value) {
+    if (read.lookup == CardLookup::kNoSuchCard) {
         ctx.err << "unload: " << kMagazzinoFileName << " has no card " << card << "\n";
         return kUsage;
-    }
-    const Result<TArticolo> read = ReadCard<TArticolo>(path, card);
-    if (!read.ok()) {
-        ctx.err << kMsgAccessoArchivio << "\n";
-        return kFileError;
     }
     const std::string tag = ImportTag(1);
     const ImportOutcome out =

@@ -1,4 +1,5 @@
 
+#include <cstddef>
 #include <filesystem>
 #include <iostream>
 #include <map>
@@ -56,14 +57,15 @@ int main(int argc, char** argv) {
         args.erase(args.begin(), args.begin() + 2);
     }
     if (args.empty()) return Usage(std::cerr);
-    if (args.size() >= 2) {
-        auto two = Commands().find(args[0] + " " + args[1]);
-        if (two != Commands().end()) {
-            Context ctx{dir, {args.begin() + 2, args.end()}, std::cout, std::cerr};
-            return two->second.handler(ctx);
-        }
+    // A command of two words ("search customers") goes before one of one.
+    std::size_t words = 1;
+    auto it = Commands().end();
+    if (args.size() >= 2) it = Commands().find(args[0] + " " + args[1]);
+    if (it != Commands().end()) {
+        words = 2;
+    } else {
+        it = Commands().find(args[0]);
     }
-    auto it = Commands().find(args[0]);
     if (it == Commands().end()) return Usage(std::cerr);
     // Commands that write into the data folder hold its lock, as the
     // application does, while they run.
@@ -75,6 +77,7 @@ int main(int argc, char** argv) {
             return kFileError;
         }
     }
-    Context ctx{dir, {args.begin() + 1, args.end()}, std::cout, std::cerr};
+    Context ctx{dir, {args.begin() + static_cast<std::ptrdiff_t>(words), args.end()}, std::cout,
+                std::cerr};
     return it->second.handler(ctx);
 }

@@ -102,7 +102,7 @@ ImportOutcome ImportItem(const std::filesystem::path& path, const ImportRequest&
         new_stock = NumberToText(RoundDecimals(*g - *q, 4));
     }
 
-    Result<TArticolo> read = ReadCard<TArticolo>(path, *card, fs);
+    CardRead<TArticolo> read = ReadCard<TArticolo>(path, *card, fs);
     if (!read.ok()) {
         out.status = std::move(read.status);
         return finish(Res::kFileError, NoticeKind::kWarning, std::string(kMsgAccessoArchivio));

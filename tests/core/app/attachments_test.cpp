@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-#include "core/storage/temp_folder.h"
+#include "support/temp_folder.h"
 
 namespace corvelo {
 namespace {

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "core/storage/temp_folder.h"
+#include "support/temp_folder.h"
 
 namespace corvelo {
 namespace {

@@ -2,9 +2,9 @@
 
 #include <gtest/gtest.h>
 
-#include "core/storage/fault_file_system.h"
+#include "support/fault_file_system.h"
 #include "core/storage/messages.h"
-#include "core/storage/temp_folder.h"
+#include "support/temp_folder.h"
 
 namespace corvelo {
 namespace {

@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "core/storage/fault_file_system.h"
-#include "core/storage/temp_folder.h"
+#include "support/fault_file_system.h"
+#include "support/temp_folder.h"
 #include "core/storage/text.h"
 
 namespace corvelo {

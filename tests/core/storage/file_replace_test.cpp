@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "core/storage/temp_folder.h"
+#include "support/temp_folder.h"
 #include "support/fault_file_system.h"
 
 namespace corvelo {

@@ -5,10 +5,10 @@
 #include <functional>
 #include <set>
 
-#include "core/storage/fault_file_system.h"
+#include "support/fault_file_system.h"
 #include "core/storage/messages.h"
-#include "core/storage/temp_folder.h"
-#include "core/warehouse/item_archive.h"
+#include "support/temp_folder.h"
+#include "support/item_archive.h"
 
 namespace corvelo {
 namespace {

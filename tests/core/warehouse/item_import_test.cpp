@@ -2,10 +2,10 @@
 
 #include <gtest/gtest.h>
 
-#include "core/storage/fault_file_system.h"
+#include "support/fault_file_system.h"
 #include "core/storage/messages.h"
-#include "core/storage/temp_folder.h"
-#include "core/warehouse/item_archive.h"
+#include "support/temp_folder.h"
+#include "support/item_archive.h"
 #include "core/warehouse/item_lists.h"
 
 namespace corvelo {

@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "core/storage/temp_folder.h"
-#include "core/warehouse/item_archive.h"
+#include "support/temp_folder.h"
+#include "support/item_archive.h"
 
 namespace corvelo {
 namespace {

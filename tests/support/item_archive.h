@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "core/storage/articolo.h"
-#include "core/storage/temp_folder.h"
+#include "support/temp_folder.h"
 
 namespace corvelo::testing {
 
