@@ -49,7 +49,7 @@ constexpr const char* kCheckPicture = ":/pictures/controlla.svg";
 
 // Kinds and maximum lengths of the boxes outside the receipt lines.
 constexpr BoxRule kBoxes[] = {
-    {"txtNumRic", BoxKind::Plain, 30},       {"txtData", BoxKind::Plain, 20},
+    {"txtNumRic", BoxKind::Plain, 30},       {"txtData", BoxKind::Date, 20},
     {"txtDitta", BoxKind::Plain, 50},        {"txtViaDitta", BoxKind::Plain, 50},
     {"txtCapDitta", BoxKind::Plain, 12},     {"txtCittaDitta", BoxKind::Plain, 50},
     {"txtProvDitta", BoxKind::Province, 2},  {"txtIvaDitta", BoxKind::Digits, 30},
@@ -579,6 +579,8 @@ void TfrmRicevute::cmdCalcolaClick() {
 }
 
 void TfrmRicevute::cmdSalvaClick() {
+    // The summaries read the date by its positions: a short date is saved in full.
+    kit_->Settle(QStringLiteral("txtData"));
     const ReceiptSaveOutcome outcome = SaveReceipt(FsPath(ArchivePath()), FormTexts(),
                                                    FormText(*this, "lblPosizione").toStdString());
     PutAmountTexts(outcome.texts);
