@@ -272,6 +272,7 @@ void SummaryScreen::btnVisualizzaClick() {
     request.year = year.trimmed().toStdString();
 
     SummaryResult summary = BuildSummary(EditorArchive(editor_, services_), request);
+    built_ = summary.ok();
     if (!summary.ok()) {
         shown_ = SummaryResult{};
         shown_.totals = {"0,00", "0,00", "0,00", "0,00"};
@@ -296,6 +297,11 @@ void SummaryScreen::ShowSummary(const SummaryResult& summary) {
 
 void SummaryScreen::ShowHelpPage() {
     ShowHelp(this, services_, HelpTopic::Riepiloghi);
+}
+
+int SummaryScreen::exec() {
+    if (kind_ == SummaryKind::kAnnual && !built_) return QDialog::Rejected;
+    return QDialog::exec();
 }
 
 void SummaryScreen::done(int result) {

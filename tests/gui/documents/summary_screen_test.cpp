@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTimer>
 
 #include "analysis_fixture.h"
 #include "core/app/list_find.h"
@@ -159,6 +160,24 @@ TEST_F(SummaryScreenTest, AmountThatIsNotANumberShowsAnErrorAndKeepsTheSelection
     EXPECT_TRUE(Find<QWidget>(&screen, "panSelezione")->isVisible());
     EXPECT_FALSE(Find<QWidget>(&screen, "panContainer")->isVisible());
     EXPECT_EQ(screen.Results().Count(), 0u);
+}
+
+// The annual screen builds its summary when created; when that fails it
+// shows the error and does not open a result panel that could print an
+// empty summary.
+TEST_F(SummaryScreenTest, AnnualSummaryThatCannotBeBuiltDoesNotOpen) {
+    Write({MakeReceipt({"33", "11/04/2024", "B", "abc", "1,00"})});
+    bool opened = false;
+    TfrmRiepAnnuale screen(services, *editor);
+    QTimer::singleShot(0, &screen, [&] {
+        opened = true;
+        screen.reject();
+    });
+    EXPECT_EQ(screen.exec(), QDialog::Rejected);
+    EXPECT_FALSE(opened);
+    ASSERT_EQ(services.messages.size(), 1u);
+    EXPECT_EQ(services.messages[0].kind, MessageKind::Error);
+    EXPECT_EQ(services.printDialogs, 0);
 }
 
 TEST_F(SummaryScreenTest, SelectionPanelOffersTheChoicesWithTheFirstPreselected) {
