@@ -110,9 +110,10 @@ QWidget* SummaryScreen::BuildSelectionPanel() {
     auto* card = new QWidget(panSelezione_);
     card->setObjectName(QStringLiteral("panScelta"));
     card->setAttribute(Qt::WA_StyledBackground);
-    card->setStyleSheet(QStringLiteral("#panScelta { background: %1; border: 1px solid #B8C6DB; "
-                                       "border-radius: 6px; }")
-                            .arg(QLatin1String(look::kPanelColour)));
+    // A white card on the window's background, as on the menus.
+    card->setStyleSheet(
+        QStringLiteral("#panScelta { background: white; border: 1px solid #B8C6DB; "
+                       "border-radius: 6px; }"));
     card->setFixedWidth(620);
 
     auto* imgTitolo = new PictureButton(QStringLiteral("imgTitolo"), QLatin1String(texts.picture),

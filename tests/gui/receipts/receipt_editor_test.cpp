@@ -432,6 +432,29 @@ TEST_F(EditorTest, ShortDateIsWrittenInFullOnLeavingAndOnSaving) {
     EXPECT_EQ(Text("txtData"), QStringLiteral("31/2/2024"));
 }
 
+// At 1280 x 720 the whole editor fits and the tax boxes show a code whole,
+// even one of wide letters.
+TEST_F(EditorTest, FitsA1280By720ScreenWithTheTaxCodesShownWhole) {
+    Open();
+    EXPECT_LE(editor.minimumSizeHint().width(), 1280);
+    EXPECT_LE(editor.minimumSizeHint().height(), 720 - 40);  // less a title bar
+    editor.resize(1280, 720 - 40);
+    QCoreApplication::processEvents();
+    const struct {
+        const char* box;
+        const char* widest;
+    } boxes[] = {{"txtCodFiscDitta", "MMMMMM00M00M000M"},
+                 {"txtCodFiscCliente", "MMMMMM00M00M000M"},
+                 {"txtIvaDitta", "00000000000"},
+                 {"txtIvaCliente", "00000000000"}};
+    for (const auto& b : boxes) {
+        auto* box = Find<QLineEdit>(&editor, QLatin1String(b.box));
+        // The frame and the margins take 4 pixels on each side.
+        EXPECT_GE(box->width() - 8, box->fontMetrics().horizontalAdvance(QLatin1String(b.widest)))
+            << b.box;
+    }
+}
+
 TEST_F(EditorTest, TodayButtonWritesTheClockDate) {
     services.today = QDate(2025, 1, 7);
     Open();
