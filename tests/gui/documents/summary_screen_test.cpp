@@ -9,6 +9,7 @@
 #include "analysis_fixture.h"
 #include "core/app/list_find.h"
 #include "core/documents/receipt_summary.h"
+#include "gui/app/widgets.h"
 #include "gui/documents/RiepAnnuale.h"
 #include "gui/documents/RiepMensile.h"
 #include "gui/documents/RiepTrimestrale.h"
@@ -187,6 +188,8 @@ TEST_F(SummaryScreenTest, SelectionPanelOffersTheChoicesWithTheFirstPreselected)
     EXPECT_EQ(box->currentText(), "GENNAIO, FEBBRAIO, MARZO");
     EXPECT_EQ(box->itemText(3), "OTTOBRE, NOVEMBRE, DICEMBRE");
     EXPECT_EQ(quarterly.windowTitle(), " Corvelo - Riepilogo trimestrale ricevute emesse");
+    // The application's one background, not the style's grey.
+    EXPECT_EQ(quarterly.palette().color(QPalette::Window), QColor(look::kPanelColour));
     EXPECT_EQ(Find<QLabel>(&quarterly, "lblApri")->text(),
               "Selezionare un trimestre dell'anno e premere Visualizza.");
 }
