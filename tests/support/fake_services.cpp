@@ -24,9 +24,11 @@ std::optional<QString> FakeServices::InputBox(const QString& title, const QStrin
                                               const QString& proposed) {
     inputRequests.push_back({title, prompt, proposed});
     if (inputAnswers.empty()) return std::nullopt;
-    auto answer = inputAnswers.front();
+    const bool cancelled = !inputAnswers.front().has_value();
+    const QString typed = inputAnswers.front().value_or(QString());
     inputAnswers.pop_front();
-    return answer;
+    if (cancelled) return std::nullopt;
+    return typed;
 }
 
 QString FakeServices::OpenFileName(const QString& title, const QString& /*filter*/) {
@@ -51,8 +53,17 @@ bool FakeServices::RunJob(QPrinter& printer, const PaintJob& job) {
     return true;
 }
 
-void FakeServices::Print(QPrinter& printer, const PaintJob& job) {
-    printJobs.push_back({PrintJobRecord::Kind::Print, printer.docName(), RunJob(printer, job)});
+bool FakeServices::Print(QPrinter& printer, const PaintJob& job) {
+    PrintJobRecord record{PrintJobRecord::Kind::Print, printer.docName()};
+    if (printerFails) {
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(QDir(folder_).filePath(QStringLiteral("no-such-folder/job.pdf")));
+        record.failed = !job(printer);
+    } else {
+        record.painted = RunJob(printer, job);
+    }
+    printJobs.push_back(record);
+    return !record.failed;
 }
 
 void FakeServices::Preview(QPrinter& printer, const QString& title, const PaintJob& job) {

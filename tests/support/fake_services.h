@@ -23,11 +23,13 @@ struct ShownMessage {
 };
 
 // One output a screen asked for: a printing or a preview; painted tells
-// whether the job was run (see paintJobs).
+// whether the job was run (see paintJobs), failed that the printer could not
+// be opened (see printerFails).
 struct PrintJobRecord {
     enum class Kind { Print, Preview } kind;
     QString title;
     bool painted = false;
+    bool failed = false;
 };
 
 class FakeServices : public Services {
@@ -46,7 +48,7 @@ class FakeServices : public Services {
     void ShellOpen(const QString& command) override { shellOpens.push_back(command); }
     QString OpenFileName(const QString& title, const QString& filter) override;
     bool PrintDialog(QPrinter& printer) override;
-    void Print(QPrinter& printer, const PaintJob& job) override;
+    bool Print(QPrinter& printer, const PaintJob& job) override;
     void Preview(QPrinter& printer, const QString& title, const PaintJob& job) override;
 
     // The clock: fixed at 15/03/2024 10:30 unless a test sets it.
@@ -74,6 +76,9 @@ class FakeServices : public Services {
     // When set, print and preview jobs really paint into a PDF in the data
     // folder, so a test can see that painting works and count pages.
     bool paintJobs = false;
+    // When set, the printer cannot be opened: a print job really runs, on a
+    // PDF printer whose file lies in a folder that does not exist.
+    bool printerFails = false;
 
     // Texts of the messages shown, in order; and the last one (empty if none).
     QStringList MessageTexts() const;
@@ -81,6 +86,7 @@ class FakeServices : public Services {
     void Clear();
 
   private:
+    // Runs job when paintJobs is set; false when it was not run.
     bool RunJob(QPrinter& printer, const PaintJob& job);
 
     std::optional<QTemporaryDir> tempDir_;

@@ -263,4 +263,18 @@ bool IsValidDate(std::string_view text) {
     return TextToDate(text).has_value();
 }
 
+std::string FullDateText(std::string_view text) {
+    const auto date = TextToDate(TrimView(text));
+    if (!date) return std::string(text);
+    // TextToDate reads four-digit years only, so every piece fits its width.
+    const unsigned day = static_cast<unsigned>(date->day());
+    const unsigned month = static_cast<unsigned>(date->month());
+    const unsigned year = static_cast<unsigned>(static_cast<int>(date->year()));
+    const auto digit = [](unsigned n) { return static_cast<char>('0' + n % 10); };
+    return {digit(day / 10),    digit(day),        '/',
+            digit(month / 10),  digit(month),      '/',
+            digit(year / 1000), digit(year / 100), digit(year / 10),
+            digit(year)};
+}
+
 }  // namespace corvelo

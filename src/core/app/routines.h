@@ -31,5 +31,10 @@ bool IsAllDigits(std::string_view text);
 std::optional<std::chrono::year_month_day> TextToDate(std::string_view text);
 // Returns true when TextToDate accepts text.
 bool IsValidDate(std::string_view text);
+// Returns the date of text written in its full form dd/mm/yyyy ("5/3/2024"
+// gives "05/03/2024"), so that whatever reads a date by its character
+// positions finds it. Blanks around the date are dropped; a text that
+// TextToDate refuses once trimmed is returned unchanged.
+std::string FullDateText(std::string_view text);
 
 }  // namespace corvelo

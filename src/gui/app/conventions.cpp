@@ -1,7 +1,9 @@
 #include "gui/app/conventions.h"
 
 #include <QAbstractButton>
+#include <QAbstractItemView>
 #include <QApplication>
+#include <QCheckBox>
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QLabel>
@@ -9,9 +11,12 @@
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPlainTextEdit>
+#include <QRadioButton>
 #include <QTextEdit>
+#include <QWheelEvent>
 
 #include "core/app/amount_box.h"
+#include "core/app/routines.h"
 
 namespace corvelo {
 
@@ -83,6 +88,52 @@ QString NormaliseAmountBox(const QString& text, bool emptyStaysEmpty) {
         text.toStdString(), emptyStaysEmpty ? EmptyAmount::StaysEmpty : EmptyAmount::BecomesZero));
 }
 
+QString PassingText(BoxKind kind, const QString& text) {
+    if (kind != BoxKind::Digits && !IsAmount(kind)) return text;
+    QString passing;
+    for (const char32_t c : text.toUcs4()) {
+        const bool passes = IsAmount(kind) ? AmountKeyPasses(EditKey::Other, c)
+                                           : DigitsKeyPasses(EditKey::Other, c);
+        if (passes) passing.append(QChar(static_cast<char16_t>(c)));
+    }
+    return passing;
+}
+
+namespace {
+
+// Enter on a focused button presses it, wherever the button is.
+class ButtonEnter : public QObject {
+  public:
+    using QObject::QObject;
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() != QEvent::KeyPress) return false;
+        auto* key = static_cast<QKeyEvent*>(event);
+        const Qt::KeyboardModifiers others =
+            key->modifiers() & ~Qt::KeyboardModifiers(Qt::KeypadModifier);
+        if (!IsEnter(*key) || others != Qt::NoModifier) return false;
+        auto* button = qobject_cast<QAbstractButton*>(watched);
+        if (!button || qobject_cast<QCheckBox*>(button) || qobject_cast<QRadioButton*>(button) ||
+            !button->hasFocus() || !button->isEnabled()) {
+            return false;
+        }
+        // A held key presses once.
+        if (!key->isAutoRepeat()) button->click();
+        return true;
+    }
+};
+
+}  // namespace
+
+void PressButtonsOnEnter(QCoreApplication& app) {
+    static constexpr const char* kName = "buttonEnter";
+    if (app.findChild<QObject*>(QLatin1String(kName), Qt::FindDirectChildrenOnly)) return;
+    auto* filter = new ButtonEnter(&app);
+    filter->setObjectName(QLatin1String(kName));
+    app.installEventFilter(filter);
+}
+
 // ---------------------------------------------------------------------------
 
 ScreenKit::ScreenKit(QWidget* screen) : QObject(screen), screen_(screen) {
@@ -111,20 +162,19 @@ ScreenKit& ScreenKit::Boxes(std::span<const BoxRule> rules) {
         QWidget* box = Find(name);
         if (!box) continue;
         kinds_.insert(name, rule.kind);
+        limits_.insert(name, rule.kind == BoxKind::Province ? 2 : qMax(rule.maxLength, 0));
         Watch(box);
         QLineEdit* edit = LineEditOf(box);
-        if (rule.kind == BoxKind::Province) {
-            if (edit) edit->setMaxLength(2);
-        } else if (rule.maxLength > 0 && edit) {
-            edit->setMaxLength(rule.maxLength);
-        }
-        if (IsAmount(rule.kind) && edit) edit->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        if (edit &&
-            (rule.kind == BoxKind::Upper || rule.kind == BoxKind::Trimmed ||
-             rule.kind == BoxKind::Province) &&
-            !edit->property("corveloTyped").toBool()) {
-            edit->setProperty("corveloTyped", true);
-            connect(edit, &QLineEdit::textEdited, this, [this, box] { Typed(box); });
+        if (!edit) continue;
+        if (IsAmount(rule.kind)) edit->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        if (!before_.contains(edit)) {
+            // Every change the user makes (typing, pasting, dropping) passes
+            // Edited; the program's own texts only update what was shown.
+            before_.insert(edit, edit->text());
+            connect(edit, &QLineEdit::textEdited, this, [this, box, edit] { Edited(box, edit); });
+            connect(edit, &QLineEdit::textChanged, this,
+                    [this, edit] { before_.insert(edit, edit->text()); });
+            connect(edit, &QObject::destroyed, this, [this, edit] { before_.remove(edit); });
         }
     }
     return *this;
@@ -249,37 +299,75 @@ void ScreenKit::Left(QWidget* box) {
     if (!IsEditBox(box)) return;
     if (focused_ == box) focused_ = nullptr;
     ShowFocusRect(box, false);
-    const QString name = box->objectName();
-    const BoxKind kind = kinds_.value(name, BoxKind::Plain);
-    if (IsAmount(kind)) {
-        SetTextOf(box, NormaliseAmountBox(TextOf(box), kind == BoxKind::LineAmount));
-    }
-    if (auto action = leaveActions_.value(name)) action();
+    Normalise(box);
+    if (auto action = leaveActions_.value(box->objectName())) action();
 }
 
-void ScreenKit::Typed(QWidget* box) {
-    QLineEdit* edit = LineEditOf(box);
-    if (!edit) return;
+void ScreenKit::Settle(const QString& box) {
+    if (QWidget* w = Find(box)) Normalise(w);
+}
+
+void ScreenKit::Normalise(QWidget* box) {
     const BoxKind kind = kinds_.value(box->objectName(), BoxKind::Plain);
-    const QString typed = edit->text();
-    // Trimming takes blanks and control characters; case changes touch only
-    // a-z, as everywhere in the system.
-    qsizetype leading = 0;
-    qsizetype end = typed.size();
-    while (leading < end && typed.at(leading).unicode() <= u' ') ++leading;
-    while (end > leading && typed.at(end - 1).unicode() <= u' ') --end;
-    QString wanted = typed.mid(leading, end - leading);
-    if (kind != BoxKind::Trimmed) {
-        for (QChar& c : wanted) {
-            if (c >= u'a' && c <= u'z') c = QChar(c.unicode() - u'a' + u'A');
+    if (IsAmount(kind)) {
+        SetTextOf(box, NormaliseAmountBox(TextOf(box), kind == BoxKind::LineAmount));
+    } else if (kind == BoxKind::Date) {
+        const QString text = TextOf(box);
+        const QString full = QString::fromStdString(FullDateText(text.toStdString()));
+        if (full != text) SetTextOf(box, full);
+    }
+}
+
+void ScreenKit::Edited(QWidget* box, QLineEdit* edit) {
+    const QString name = box->objectName();
+    const BoxKind kind = kinds_.value(name, BoxKind::Plain);
+    const int limit = limits_.value(name, 0);
+    const QString before = before_.value(edit);
+    const QString after = edit->text();
+
+    // The change replaced the middle of `before` by after[prefix, end): the
+    // cursor stands after what was put in, the rest of the text is kept.
+    qsizetype suffix = after.size() - edit->cursorPosition();
+    if (suffix < 0 || suffix > before.size() ||
+        QStringView(before).right(suffix) != QStringView(after).right(suffix)) {
+        suffix = 0;
+        while (suffix < before.size() && suffix < after.size() &&
+               before.at(before.size() - 1 - suffix) == after.at(after.size() - 1 - suffix)) {
+            ++suffix;
         }
     }
-    if (wanted == typed) return;
-    // Keep the cursor where the user is typing, less the blanks removed before it.
-    qsizetype cursor = edit->cursorPosition();
-    cursor = qBound(qsizetype(0), cursor - leading, wanted.size());
-    edit->setText(wanted);
-    edit->setCursorPosition(static_cast<int>(cursor));
+    qsizetype prefix = 0;
+    const qsizetype common = qMin(before.size(), after.size()) - suffix;
+    while (prefix < common && before.at(prefix) == after.at(prefix)) ++prefix;
+
+    // What was put in passes the key filter as typed keys do, and only as
+    // much of it as the limit leaves room for.
+    QString added = PassingText(kind, after.mid(prefix, after.size() - suffix - prefix));
+    if (limit > 0) added.truncate(qMax(qsizetype(0), limit - prefix - suffix));
+    QString wanted = after.left(prefix) + added + after.right(suffix);
+    qsizetype cursor = prefix + added.size();
+
+    if (kind == BoxKind::Upper || kind == BoxKind::Trimmed || kind == BoxKind::Province) {
+        // Trimming takes blanks and control characters; case changes touch
+        // only a-z, as everywhere in the system.
+        qsizetype leading = 0;
+        qsizetype end = wanted.size();
+        while (leading < end && wanted.at(leading).unicode() <= u' ') ++leading;
+        while (end > leading && wanted.at(end - 1).unicode() <= u' ') --end;
+        wanted = wanted.mid(leading, end - leading);
+        if (kind != BoxKind::Trimmed) {
+            for (QChar& c : wanted) {
+                if (c >= u'a' && c <= u'z') c = QChar(c.unicode() - u'a' + u'A');
+            }
+        }
+        // Keep the cursor where the user is typing, less the blanks removed before it.
+        cursor = qBound(qsizetype(0), cursor - leading, wanted.size());
+    }
+    if (wanted != after) {
+        edit->setText(wanted);
+        edit->setCursorPosition(static_cast<int>(cursor));
+    }
+    before_.insert(edit, edit->text());
 }
 
 void ScreenKit::SetHint(const QString& text) {
@@ -368,7 +456,6 @@ ProvinceBox::ProvinceBox(const QString& name, QWidget* parent) : QComboBox(paren
     setCompleter(nullptr);
     setMaxVisibleItems(12);
     addItems(ProvinceCodes());
-    lineEdit()->setMaxLength(2);
     ClearSelection();
     setEditText({});
 }
@@ -382,6 +469,16 @@ void ProvinceBox::ClearSelection() {
     const QString text = currentText();
     setCurrentIndex(-1);
     if (currentText() != text) setEditText(text);
+}
+
+void ProvinceBox::wheelEvent(QWheelEvent* event) {
+    // The open list scrolls by itself; over the closed box the wheel goes on
+    // to the panel behind it.
+    if (view() && view()->isVisible()) {
+        QComboBox::wheelEvent(event);
+    } else {
+        event->ignore();
+    }
 }
 
 void ProvinceBox::focusInEvent(QFocusEvent* event) {

@@ -27,8 +27,11 @@
 #include <functional>
 #include <span>
 
+class QCoreApplication;
 class QLabel;
 class QKeyEvent;
+class QLineEdit;
+class QWheelEvent;
 
 namespace corvelo {
 
@@ -40,16 +43,21 @@ enum class BoxKind {
     Upper,       // trimmed and upper-cased on every typed change (codice fiscale)
     Trimmed,     // trimmed on every typed change (e-mail address)
     Province,    // province box (a ProvinceBox): upper-cased, at most 2 characters
+    Date,        // plain keys; a text that reads as a date is written dd/mm/yyyy on leaving
 };
 
+// The maximum length limits what the user puts in (typing, pasting,
+// dropping), never a text the program sets: a loaded record or a value read
+// from a file is shown whole.
 struct BoxRule {
     const char* name;
     BoxKind kind;
-    int maxLength = 0;  // 0 keeps the box's own limit
+    int maxLength = 0;  // 0: no limit (province boxes always 2)
 };
 
 // Enter in box `from` moves the focus to control `to` (focus only: a button
-// reached this way is not pressed).
+// reached this way is not pressed; a second Enter presses it, as on every
+// focused button).
 struct EnterStep {
     const char* from;
     const char* to;
@@ -74,13 +82,23 @@ bool KeyPasses(BoxKind kind, const QKeyEvent& event);
 // The text an amount box shows after it is left.
 QString NormaliseAmountBox(const QString& text, bool emptyStaysEmpty);
 
+// The characters of text that the key filter of kind lets through, in
+// order: what a pasted or dropped text leaves in the box ("1.234,5" in an
+// amount box gives "1234,5", as typing it would).
+QString PassingText(BoxKind kind, const QString& text);
+
+// Makes Enter on a focused push button or picture button press it, in every
+// window of app (the Enter chains end on buttons). Check boxes and radio
+// buttons are left alone. Called once by the application's set-up.
+void PressButtonsOnEnter(QCoreApplication& app);
+
 // The conventions of one screen. Owned by the screen (a child object).
 class ScreenKit : public QObject {
     Q_OBJECT
   public:
     explicit ScreenKit(QWidget* screen);
 
-    // Applies the kinds (and maximum lengths) of the listed boxes.
+    // Applies the kinds and typing limits of the listed boxes.
     ScreenKit& Boxes(std::span<const BoxRule> rules);
     // Sets the Enter-key chain; replaces earlier steps from the same boxes.
     ScreenKit& EnterChain(std::span<const EnterStep> steps);
@@ -98,7 +116,14 @@ class ScreenKit : public QObject {
     // action runs after box was left (after the normalisation).
     void OnLeave(const QString& box, std::function<void()> action);
 
+    // Applies box's leave normalisation now (a date written in full, an
+    // amount completed), for a handler that reads a box that may still have
+    // the focus, as saving does.
+    void Settle(const QString& box);
+
     BoxKind KindOf(const QString& box) const { return kinds_.value(box, BoxKind::Plain); }
+    // The most characters the user may put into box (0: no limit).
+    int TypingLimit(const QString& box) const { return limits_.value(box, 0); }
 
     // The kit attached to screen, or null.
     static ScreenKit* Of(QWidget* screen);
@@ -111,12 +136,16 @@ class ScreenKit : public QObject {
     bool HandleKey(QWidget* box, QKeyEvent* event);
     void Entered(QWidget* box);
     void Left(QWidget* box);
-    void Typed(QWidget* box);
+    void Normalise(QWidget* box);
+    void Edited(QWidget* box, QLineEdit* edit);
     void SetHint(const QString& text);
     QWidget* Find(const QString& name) const;
 
     QWidget* screen_;
     QHash<QString, BoxKind> kinds_;
+    QHash<QString, int> limits_;
+    // The text each filtered box showed before the user's latest change.
+    QHash<const QLineEdit*, QString> before_;
     QHash<QString, QString> enter_;
     QHash<QString, QString> hints_;
     QHash<QString, std::function<void()>> enterActions_;
@@ -154,9 +183,11 @@ void ShowFocusRect(QWidget* box, bool visible);
 // The Italian province codes offered by province boxes, in their order.
 const QStringList& ProvinceCodes();
 
-// Editable drop-down of the province codes: at most 2 characters, upper-cased
-// while typing, never checked against the list, no automatic completion.
-// Taking the focus clears the list selection but keeps the text.
+// Editable drop-down of the province codes, never checked against the list,
+// no automatic completion (the screen's Province rule limits typing to 2
+// characters and upper-cases them). Taking the focus clears the list
+// selection but keeps the text; the mouse wheel changes nothing unless the
+// list is open, so scrolling over the box cannot change a code unseen.
 class ProvinceBox : public QComboBox {
     Q_OBJECT
   public:
@@ -168,6 +199,7 @@ class ProvinceBox : public QComboBox {
 
   protected:
     void focusInEvent(QFocusEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
 };
 
 // Reads and writes the text of a box whatever its kind (QLineEdit,

@@ -12,6 +12,8 @@
 #include <QPushButton>
 #include <QRegularExpression>
 
+#include "core/report/print_messages.h"
+
 namespace corvelo {
 
 void Services::Show(const Notice& notice) {
@@ -32,6 +34,12 @@ void Services::Show(const Notice& notice) {
         case NoticeKind::kNone:
             break;
     }
+}
+
+bool Services::PrintOrReport(QPrinter& printer, const PaintJob& job) {
+    if (Print(printer, job)) return true;
+    Error(QString::fromUtf8(kMsgStampaNonAvviata.data(), qsizetype(kMsgStampaNonAvviata.size())));
+    return false;
 }
 
 QString Services::DataPath(const QString& fileName) const {
@@ -139,8 +147,8 @@ bool DesktopServices::PrintDialog(QPrinter& printer) {
     return dialog.exec() == QDialog::Accepted;
 }
 
-void DesktopServices::Print(QPrinter& printer, const PaintJob& job) {
-    job(printer);
+bool DesktopServices::Print(QPrinter& printer, const PaintJob& job) {
+    return job(printer);
 }
 
 void DesktopServices::Preview(QPrinter& printer, const QString& title, const PaintJob& job) {

@@ -26,7 +26,8 @@ enum class MessageKind { Warning, Error, Information, Confirmation, Plain };
 
 // Paints one report onto a printer (or a preview's printer). Called once per
 // output; the printer is already set up (page size, orientation, copies).
-using PaintJob = std::function<void(QPrinter& printer)>;
+// Returns false when the printer could not be opened (nothing was printed).
+using PaintJob = std::function<bool(QPrinter& printer)>;
 
 class Services {
   public:
@@ -76,8 +77,12 @@ class Services {
     // Shows the print dialog for printer (choice of printer, copies) and
     // returns true when the user confirmed it.
     virtual bool PrintDialog(QPrinter& printer) = 0;
-    // Prints job on printer without a dialog.
-    virtual void Print(QPrinter& printer, const PaintJob& job) = 0;
+    // Prints job on printer without a dialog. Returns false when the printer
+    // could not be opened, so nothing was printed.
+    virtual bool Print(QPrinter& printer, const PaintJob& job) = 0;
+    // Prints job as Print does; when the printer cannot be opened shows the
+    // error box that says so and returns false.
+    bool PrintOrReport(QPrinter& printer, const PaintJob& job);
     // Shows a modal print preview of job with the given window title; the
     // preview offers printing of the same job.
     virtual void Preview(QPrinter& printer, const QString& title, const PaintJob& job) = 0;
@@ -103,7 +108,7 @@ class DesktopServices : public Services {
     void ShellOpen(const QString& command) override;
     QString OpenFileName(const QString& title, const QString& filter) override;
     bool PrintDialog(QPrinter& printer) override;
-    void Print(QPrinter& printer, const PaintJob& job) override;
+    bool Print(QPrinter& printer, const PaintJob& job) override;
     void Preview(QPrinter& printer, const QString& title, const PaintJob& job) override;
 
   private:

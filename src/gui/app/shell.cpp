@@ -16,6 +16,7 @@
 #include "core/storage/record_file.h"
 #include "gui/app/Avvio.h"
 #include "gui/app/Password.h"
+#include "gui/app/conventions.h"
 #include "gui/app/services.h"
 #include "gui/app/widgets.h"
 
@@ -165,7 +166,13 @@ void SetUpApplication() {
     LoadPictures();
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     QApplication::setFont(look::Base());
+    // One background colour for every window (after the style, which brings
+    // its own palette).
+    QPalette palette = QApplication::palette();
+    palette.setColor(QPalette::Window, QColor(look::kPanelColour));
+    QApplication::setPalette(palette);
     QApplication::setQuitOnLastWindowClosed(false);
+    PressButtonsOnEnter(*QCoreApplication::instance());
     QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy));
     static QTranslator qtTexts;
     if (qtTexts.load(QLocale(QLocale::Italian, QLocale::Italy), QStringLiteral("qtbase"),

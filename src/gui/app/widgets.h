@@ -101,7 +101,7 @@ void MakeFixedDialog(QDialog* dialog, QSize clientSize);
 // The colours and fonts the screens share.
 namespace look {
 inline constexpr const char* kHeaderColour = "#1F4E8C";  // title bands, headings
-inline constexpr const char* kPanelColour = "#EEF2F8";   // panels behind boxes
+inline constexpr const char* kPanelColour = "#EEF2F8";   // the background of every window
 inline constexpr const char* kStatusColour = "#DDE5F0";  // status line background
 QFont Base();                                            // Verdana 9
 QFont Heading();                                         // Verdana 12 bold

@@ -95,8 +95,8 @@ CheckScreen::CheckScreen(Services& services, CheckKind kind, const Texts& texts,
 }
 
 void CheckScreen::SetValue(const QString& text) {
-    const int limit = static_cast<int>(CheckBoxOf(kind_).maxLength);
-    box_->setMaxLength(std::max(limit, static_cast<int>(text.size())));
+    // A longer value from the caller is held whole: the box's length limits
+    // typing only.
     box_->setText(text);
 }
 
@@ -116,13 +116,7 @@ void CheckScreen::BoxChanged() {
             qBound(0, box_->cursorPosition() - leading, static_cast<int>(wanted.size()));
         box_->setText(wanted);
         box_->setCursorPosition(cursor);
-        return;
     }
-    // A long value given by the caller is held whole; once the user brings it
-    // back within the box's length, the box keeps to it again.
-    const int limit = static_cast<int>(CheckBoxOf(kind_).maxLength);
-    if (box_->maxLength() > limit)
-        box_->setMaxLength(std::max(limit, static_cast<int>(text.size())));
 }
 
 void CheckScreen::btnControllaClick() {

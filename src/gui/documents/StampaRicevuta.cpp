@@ -13,7 +13,9 @@ TfrmStampaRicevuta::TfrmStampaRicevuta(Services& services, QWidget& editor, QWid
                           parent) {}
 
 void TfrmStampaRicevuta::Output(const report::ReportDocument& sheet) {
-    PrintReport(services_, sheet);
+    // A printer that could not be opened was reported; the screen stays
+    // open so the user can choose another.
+    if (PrintReport(services_, sheet) == PrintOutcome::Failed) return;
     accept();
 }
 

@@ -339,7 +339,11 @@ void TfrmStatistiche::btnStampaClick() {
     printer.setPageOrientation(QPageLayout::Landscape);
     const report::Chart chart = chart_->chart();
     for (int i = 0; i < chosen; ++i) {
-        services_.Print(printer, [&chart](QPrinter& p) { PaintChartPage(p, chart); });
+        // A printer that cannot be opened says so once, not once per copy.
+        if (!services_.PrintOrReport(printer,
+                                     [&chart](QPrinter& p) { return PaintChartPage(p, chart); })) {
+            return;
+        }
     }
 }
 

@@ -110,9 +110,10 @@ QWidget* SummaryScreen::BuildSelectionPanel() {
     auto* card = new QWidget(panSelezione_);
     card->setObjectName(QStringLiteral("panScelta"));
     card->setAttribute(Qt::WA_StyledBackground);
-    card->setStyleSheet(QStringLiteral("#panScelta { background: %1; border: 1px solid #B8C6DB; "
-                                       "border-radius: 6px; }")
-                            .arg(QLatin1String(look::kPanelColour)));
+    // A white card on the window's background, as on the menus.
+    card->setStyleSheet(
+        QStringLiteral("#panScelta { background: white; border: 1px solid #B8C6DB; "
+                       "border-radius: 6px; }"));
     card->setFixedWidth(620);
 
     auto* imgTitolo = new PictureButton(QStringLiteral("imgTitolo"), QLatin1String(texts.picture),
@@ -272,6 +273,7 @@ void SummaryScreen::btnVisualizzaClick() {
     request.year = year.trimmed().toStdString();
 
     SummaryResult summary = BuildSummary(EditorArchive(editor_, services_), request);
+    built_ = summary.ok();
     if (!summary.ok()) {
         shown_ = SummaryResult{};
         shown_.totals = {"0,00", "0,00", "0,00", "0,00"};
@@ -296,6 +298,11 @@ void SummaryScreen::ShowSummary(const SummaryResult& summary) {
 
 void SummaryScreen::ShowHelpPage() {
     ShowHelp(this, services_, HelpTopic::Riepiloghi);
+}
+
+int SummaryScreen::exec() {
+    if (kind_ == SummaryKind::kAnnual && !built_) return QDialog::Rejected;
+    return QDialog::exec();
 }
 
 void SummaryScreen::done(int result) {

@@ -29,6 +29,11 @@ class SummaryScreen : public QDialog {
     // selection panel.
     void btnVisualizzaClick();
 
+    // Shows the screen modally. The annual screen whose summary could not be
+    // built (its error box already shown) does not open: it returns Rejected
+    // at once, so no result panel without a summary is offered for printing.
+    int exec() override;
+
   protected:
     SummaryScreen(Services& services, QWidget& editor, SummaryKind kind, QWidget* parent);
 
@@ -45,6 +50,7 @@ class SummaryScreen : public QDialog {
     SummaryKind kind_;
     ListScreen* results_;
     SummaryResult shown_;
+    bool built_ = false;  // the last build succeeded
     QWidget* panSelezione_ = nullptr;
     QWidget* panContainer_ = nullptr;
     QComboBox* cboSelezione_ = nullptr;

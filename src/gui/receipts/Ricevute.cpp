@@ -46,10 +46,13 @@ namespace {
 
 constexpr const char* kIdleText = "Pronto per archiviare una nuova ricevuta...";
 constexpr const char* kCheckPicture = ":/pictures/controlla.svg";
+// The widest texts the tax boxes must show whole.
+constexpr const char* kWidestIva = "00000000000";
+constexpr const char* kWidestCodFisc = "MMMMMM00M00M000M";
 
 // Kinds and maximum lengths of the boxes outside the receipt lines.
 constexpr BoxRule kBoxes[] = {
-    {"txtNumRic", BoxKind::Plain, 30},       {"txtData", BoxKind::Plain, 20},
+    {"txtNumRic", BoxKind::Plain, 30},       {"txtData", BoxKind::Date, 20},
     {"txtDitta", BoxKind::Plain, 50},        {"txtViaDitta", BoxKind::Plain, 50},
     {"txtCapDitta", BoxKind::Plain, 12},     {"txtCittaDitta", BoxKind::Plain, 50},
     {"txtProvDitta", BoxKind::Province, 2},  {"txtIvaDitta", BoxKind::Digits, 30},
@@ -161,8 +164,8 @@ constexpr PanelRow kIssuerRows[] = {
     {{{"Ditta emittente:", "txtDitta"}}},
     {{{"Via e numero civico:", "txtViaDitta"}}},
     {{{"CAP:", "txtCapDitta", 80}, {"Città:", "txtCittaDitta"}, {"Prov.", "txtProvDitta", 60}}},
-    {{{"Partita IVA:", "txtIvaDitta", 0, "btnIvaDitta", kCheckPicture},
-      {"Codice fiscale:", "txtCodFiscDitta", 0, "btnCodFiscDitta", kCheckPicture}}},
+    {{{"Partita IVA:", "txtIvaDitta", 0, "btnIvaDitta", kCheckPicture, kWidestIva},
+      {"Codice fiscale:", "txtCodFiscDitta", 0, "btnCodFiscDitta", kCheckPicture, kWidestCodFisc}}},
     {{{"Campo libero 1:", "txtLibero01"}, {"Campo libero 2:", "txtLibero02"}}},
 };
 
@@ -172,8 +175,9 @@ constexpr PanelRow kCustomerRows[] = {
     {{{"CAP:", "txtCapCliente", 80},
       {"Città:", "txtCittaCliente"},
       {"Prov.", "txtProvCliente", 60}}},
-    {{{"Partita IVA:", "txtIvaCliente", 0, "btnIvaCliente", kCheckPicture},
-      {"Codice fiscale:", "txtCodFiscCliente", 0, "btnCodFiscCliente", kCheckPicture}}},
+    {{{"Partita IVA:", "txtIvaCliente", 0, "btnIvaCliente", kCheckPicture, kWidestIva},
+      {"Codice fiscale:", "txtCodFiscCliente", 0, "btnCodFiscCliente", kCheckPicture,
+       kWidestCodFisc}}},
     {{{"Note:", "txtNote"}}},
 };
 
@@ -579,6 +583,8 @@ void TfrmRicevute::cmdCalcolaClick() {
 }
 
 void TfrmRicevute::cmdSalvaClick() {
+    // The summaries read the date by its positions: a short date is saved in full.
+    kit_->Settle(QStringLiteral("txtData"));
     const ReceiptSaveOutcome outcome = SaveReceipt(FsPath(ArchivePath()), FormTexts(),
                                                    FormText(*this, "lblPosizione").toStdString());
     PutAmountTexts(outcome.texts);

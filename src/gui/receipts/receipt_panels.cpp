@@ -35,6 +35,12 @@ QWidget* MakeCellBox(const PanelCell& cell, std::span<const BoxRule> boxes, QWid
         box = MakeBox(name, parent);
         if (cell.width > 0) box->setFixedWidth(cell.width);
     }
+    if (cell.widest && cell.width == 0) {
+        // The text, the frame and the margins of a line edit.
+        const int text =
+            QFontMetrics(box->font()).horizontalAdvance(QString::fromUtf8(cell.widest));
+        box->setMinimumWidth(text + 14);
+    }
     return box;
 }
 

@@ -20,6 +20,7 @@ struct PanelCell {
     int width = 0;                  // fixed box width in pixels; 0 stretches
     const char* button = nullptr;   // picture button after the box
     const char* picture = nullptr;  // its resource path
+    const char* widest = nullptr;   // a stretching box never gets too narrow to show this whole
 };
 
 struct PanelRow {

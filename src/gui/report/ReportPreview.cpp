@@ -1,8 +1,10 @@
 #include "gui/report/ReportPreview.h"
 
 #include <QAction>
+#include <QGuiApplication>
 #include <QPrintPreviewWidget>
 #include <QPrinter>
+#include <QScreen>
 #include <QToolBar>
 #include <QVBoxLayout>
 
@@ -57,7 +59,23 @@ ReportPreview::ReportPreview(QPrinter& printer, const QString& title, PaintJob j
     view_->setViewMode(QPrintPreviewWidget::SinglePageView);
     view_->setZoomMode(QPrintPreviewWidget::CustomZoom);
     view_->setZoomFactor(1.0);
-    resize(1100, 800);
+    FitScreen();
+}
+
+void ReportPreview::FitScreen() {
+    const QScreen* screen = parentWidget() ? parentWidget()->screen() : nullptr;
+    if (!screen) screen = QGuiApplication::primaryScreen();
+    if (!screen) {
+        resize(kPreferredSize);
+        return;
+    }
+    // The frame is not known before the window is shown: leave room for a
+    // title bar and borders, so the bottom and the scroll bars stay on it.
+    const QRect area = screen->availableGeometry();
+    const QSize size = kPreferredSize.boundedTo(area.size() - QSize(16, 48));
+    resize(size);
+    move(area.left() + (area.width() - size.width()) / 2,
+         area.top() + qMax(0, (area.height() - size.height() - 40) / 2));
 }
 
 double ReportPreview::zoom() const {

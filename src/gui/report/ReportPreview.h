@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QDialog>
+#include <QSize>
 #include <functional>
 
 #include "gui/app/services.h"
@@ -32,6 +33,11 @@ class ReportPreview : public QDialog {
     QAction* closeAction() const { return close_; }
 
   private:
+    // The window's size where the screen has room for it.
+    static constexpr QSize kPreferredSize{1100, 800};
+    // Sizes the window to the room the screen has, centred on it.
+    void FitScreen();
+
     QPrintPreviewWidget* view_ = nullptr;
     QAction* print_ = nullptr;
     QAction* zoomIn_ = nullptr;

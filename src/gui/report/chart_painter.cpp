@@ -424,16 +424,16 @@ void PaintChart(QPainter& painter, const QRectF& area, const report::Chart& char
     painter.restore();
 }
 
-void PaintChartPage(QPrinter& printer, const report::Chart& chart) {
+bool PaintChartPage(QPrinter& printer, const report::Chart& chart) {
     QPainter painter;
-    if (!painter.begin(&printer)) return;
+    if (!painter.begin(&printer)) return false;
     const QRectF page = printer.pageLayout().paintRectPixels(printer.resolution());
     const QRectF area(0, 0, page.width(), page.height());
     PaintChart(painter,
                area.adjusted(area.width() * 0.02, area.height() * 0.03, -area.width() * 0.02,
                              -area.height() * 0.03),
                chart);
-    painter.end();
+    return painter.end();
 }
 
 QImage RenderChart(const report::Chart& chart, QSize size) {

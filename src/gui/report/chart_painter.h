@@ -19,8 +19,9 @@ namespace corvelo {
 // height, so a printed page looks like the screen.
 void PaintChart(QPainter& painter, const QRectF& area, const report::Chart& chart);
 
-// Paints chart over the whole printable page of printer (one page).
-void PaintChartPage(QPrinter& printer, const report::Chart& chart);
+// Paints chart over the whole printable page of printer (one page). Returns
+// false when the printer could not be opened.
+bool PaintChartPage(QPrinter& printer, const report::Chart& chart);
 
 // The chart drawn into a white picture of the given size.
 QImage RenderChart(const report::Chart& chart, QSize size);

@@ -20,10 +20,17 @@ QColor ToColor(const report::Rgb& c) {
 }
 
 QString FamilyName(report::FontFamily family) {
-    // Verdana prints as Helvetica in PDF files; drawing it with the Arial
-    // metrics keeps the printout and the file alike.
-    return family == report::FontFamily::CourierNew ? QStringLiteral("Courier New")
-                                                    : QStringLiteral("Arial");
+    // Paper and preview use the face the template names; only the PDF file,
+    // limited to the standard fonts, writes Verdana as Helvetica.
+    switch (family) {
+        case report::FontFamily::CourierNew:
+            return QStringLiteral("Courier New");
+        case report::FontFamily::Verdana:
+            return QStringLiteral("Verdana");
+        case report::FontFamily::Arial:
+            break;
+    }
+    return QStringLiteral("Arial");
 }
 
 // A font whose size is given in report units on a device of deviceDpi, so the
@@ -109,15 +116,15 @@ void PaintReportPage(QPainter& painter, const report::Page& page, double dpi) {
     painter.restore();
 }
 
-void PaintReport(QPrinter& printer, const report::ReportDocument& doc) {
+bool PaintReport(QPrinter& printer, const report::ReportDocument& doc) {
     QPainter painter;
-    if (!painter.begin(&printer)) return;
+    if (!painter.begin(&printer)) return false;
     for (std::size_t i = 0; i < doc.pages.size(); ++i) {
         if (i > 0) printer.newPage();
         // Full-page mode: the painter's origin is the sheet's corner.
         PaintReportPage(painter, doc.pages[i], printer.resolution());
     }
-    painter.end();
+    return painter.end();
 }
 
 void SetUpReportPrinter(QPrinter& printer, const report::ReportDocument& doc) {
@@ -132,18 +139,19 @@ void SetUpReportPrinter(QPrinter& printer, const report::ReportDocument& doc) {
     printer.setPrintRange(QPrinter::AllPages);
 }
 
-bool PrintReport(Services& services, const report::ReportDocument& doc) {
+PrintOutcome PrintReport(Services& services, const report::ReportDocument& doc) {
     QPrinter printer(QPrinter::HighResolution);
     SetUpReportPrinter(printer, doc);
-    if (!services.PrintDialog(printer)) return false;
-    services.Print(printer, [&doc](QPrinter& p) { PaintReport(p, doc); });
-    return true;
+    if (!services.PrintDialog(printer)) return PrintOutcome::Cancelled;
+    return services.PrintOrReport(printer, [&doc](QPrinter& p) { return PaintReport(p, doc); })
+               ? PrintOutcome::Printed
+               : PrintOutcome::Failed;
 }
 
 void PreviewReport(Services& services, const report::ReportDocument& doc, const QString& title) {
     QPrinter printer(QPrinter::HighResolution);
     SetUpReportPrinter(printer, doc);
-    services.Preview(printer, title, [&doc](QPrinter& p) { PaintReport(p, doc); });
+    services.Preview(printer, title, [&doc](QPrinter& p) { return PaintReport(p, doc); });
 }
 
 QImage RenderReportPage(const report::Page& page, double dpi) {

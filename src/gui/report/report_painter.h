@@ -22,16 +22,23 @@ void PaintReportPage(QPainter& painter, const report::Page& page, double dpi);
 
 // Paints every page of doc on printer, one sheet each. The printer's page
 // size and orientation should already match the document (see
-// SetUpReportPrinter).
-void PaintReport(QPrinter& printer, const report::ReportDocument& doc);
+// SetUpReportPrinter). Returns false when the printer could not be opened.
+bool PaintReport(QPrinter& printer, const report::ReportDocument& doc);
 
 // Gives printer the document's name, page size and orientation, no margins,
 // one copy and all pages.
 void SetUpReportPrinter(QPrinter& printer, const report::ReportDocument& doc);
 
+enum class PrintOutcome {
+    Cancelled,  // the print dialog was cancelled: nothing printed
+    Printed,
+    Failed,  // the printer could not be opened; the error box was shown
+};
+
 // Shows the print dialog (default printer preselected, one copy, all pages)
-// and prints doc unless it is cancelled. Returns true when it was printed.
-bool PrintReport(Services& services, const report::ReportDocument& doc);
+// and prints doc unless it is cancelled. A printer that cannot be opened
+// shows the error box that says so (through services).
+PrintOutcome PrintReport(Services& services, const report::ReportDocument& doc);
 
 // Shows doc in the modal print preview with the given window title.
 void PreviewReport(Services& services, const report::ReportDocument& doc, const QString& title);

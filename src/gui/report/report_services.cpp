@@ -14,7 +14,7 @@ void ShowReportPreview(Services& services, QPrinter& printer, const QString& tit
             // One copy, all pages, as the first print dialog offers.
             printer.setCopyCount(1);
             printer.setPrintRange(QPrinter::AllPages);
-            if (services.PrintDialog(printer)) services.Print(printer, job);
+            if (services.PrintDialog(printer)) services.PrintOrReport(printer, job);
         },
         DialogParent());
     preview.exec();

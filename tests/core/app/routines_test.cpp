@@ -203,5 +203,25 @@ TEST(TextToDate, RefusesEverythingElse) {
     }
 }
 
+TEST(FullDateText, WritesDatesInFullAndLeavesOtherTextsAlone) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"5/3/2024", "05/03/2024"},
+        {"05/3/2024", "05/03/2024"},
+        {"5/03/2024", "05/03/2024"},
+        {"05/03/2024", "05/03/2024"},
+        {" 5/3/2024 ", "05/03/2024"},
+        {"31/12/0999", "31/12/0999"},
+        {"5/11/0001", "05/11/0001"},
+        {"", ""},
+        {"  ", "  "},
+        {"31/4/2024", "31/4/2024"},
+        {"5/3/24", "5/3/24"},
+        {"5-3-2024", "5-3-2024"},
+        {"oggi", "oggi"},
+    };
+    for (const auto& [text, full] : cases)
+        EXPECT_EQ(FullDateText(text), full) << "[" << text << "]";
+}
+
 }  // namespace
 }  // namespace corvelo

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QCheckBox>
+#include <QClipboard>
 #include <QCoreApplication>
 #include <QFocusEvent>
 #include <QKeyEvent>
@@ -11,6 +13,7 @@
 #include <QPushButton>
 #include <QTest>
 #include <QVBoxLayout>
+#include <QWheelEvent>
 
 #include "gui/app/widgets.h"
 #include "support/case_names.h"
@@ -157,7 +160,9 @@ INSTANTIATE_TEST_SUITE_P(
                       AmountCase{"1,2,3", "0,00", "0,00"}, AmountCase{"0,00004", "0,00", "0,00"},
                       AmountCase{"0,00005", "0,0001", "0,0001"}, AmountCase{"", "0,00", ""},
                       AmountCase{"   ", "0,00", ""}, AmountCase{",", "0,00", "0,00"},
-                      AmountCase{"102", "102,00", "102,00"}),
+                      AmountCase{"102", "102,00", "102,00"},
+                      // Longer than the box's limit of 10: the program's text is never cut.
+                      AmountCase{"123456789", "123456789,00", "123456789,00"}),
     [](const auto& info) { return testing::Spelled(info.param.typed); });
 
 TEST_F(ConventionsTest, TypingIntoAmountBoxDropsPointMinusAndLetters) {
@@ -177,10 +182,64 @@ TEST_F(ConventionsTest, DigitsBoxKeepsOnlyDigits) {
     EXPECT_EQ(iva->text(), QStringLiteral("123456"));
 }
 
-TEST_F(ConventionsTest, MaximumLengthsComeFromTheTable) {
-    EXPECT_EQ(Box("txtNome")->maxLength(), 10);
-    EXPECT_EQ(Box("txtIva")->maxLength(), 11);
-    EXPECT_EQ(Find<ProvinceBox>(&screen, QStringLiteral("txtProv"))->lineEdit()->maxLength(), 2);
+// The maximum length limits what the user puts in, never what the program
+// shows: a loaded or normalised text stays whole.
+TEST_F(ConventionsTest, MaximumLengthLimitsTypingAndPastingOnly) {
+    QLineEdit* nome = Box("txtNome");
+    test::Type(nome, QStringLiteral("Rossi Mario Srl"));
+    EXPECT_EQ(nome->text(), QStringLiteral("Rossi Mari"));
+    nome->setText(QStringLiteral("Bianchi Giuseppe"));
+    EXPECT_EQ(nome->text(), QStringLiteral("Bianchi Giuseppe"));
+    test::Type(nome, QStringLiteral("x"));
+    EXPECT_EQ(nome->text(), QStringLiteral("Bianchi Giuseppe")) << "full: nothing more goes in";
+    test::Press(nome, Qt::Key_Backspace);
+    EXPECT_EQ(nome->text(), QStringLiteral("Bianchi Giusepp")) << "deleting still works";
+
+    nome->setText(QStringLiteral("Rossi"));
+    nome->setCursorPosition(0);
+    nome->insert(QStringLiteral("Dott. Mario "));  // a paste or a drop of 12 characters
+    EXPECT_EQ(nome->text(), QStringLiteral("Dott.Rossi"));
+    EXPECT_EQ(nome->cursorPosition(), 5);
+
+    auto* prov = Find<ProvinceBox>(&screen, QStringLiteral("txtProv"));
+    SetTextOf(prov, QStringLiteral("MIL"));
+    EXPECT_EQ(TextOf(prov), QStringLiteral("MIL"));
+    EXPECT_EQ(kit->TypingLimit(QStringLiteral("txtProv")), 2);
+    EXPECT_EQ(kit->TypingLimit(QStringLiteral("txtIva")), 11);
+}
+
+// Pasted text passes the box's key filter character by character, as typing
+// the same characters would; the clipboard and the context menu's paste
+// both end in QLineEdit::paste.
+TEST_F(ConventionsTest, PastedTextPassesTheKeyFilter) {
+    const struct {
+        const char* box;
+        const char* pasted;
+        const char* shown;
+    } cases[] = {
+        {"txtTassa", "1.234,5", "1234,5"},
+        {"txtPrezzo01", "-12,50 EUR", "12,50"},
+        {"txtIva", "IT 0123-4567 890", "01234567890"},
+        {"txtCodFisc", " rss mra ", "RSS MRA"},
+        {"txtNome", "1.234,5", "1.234,5"},
+    };
+    for (const auto& c : cases) {
+        QLineEdit* box = Box(c.box);
+        box->clear();
+        test::Focus(box);
+        QGuiApplication::clipboard()->setText(QString::fromUtf8(c.pasted));
+        box->paste();
+        EXPECT_EQ(box->text(), QString::fromUtf8(c.shown)) << c.box;
+    }
+    QLineEdit* tassa = Box("txtTassa");
+    test::Leave(tassa);
+    EXPECT_EQ(tassa->text(), QStringLiteral("1234,50"));
+    // A selection replaced by a paste keeps the rest of the text.
+    tassa->setText(QStringLiteral("12,50"));
+    tassa->setSelection(0, 2);
+    QGuiApplication::clipboard()->setText(QStringLiteral("3.4"));
+    tassa->paste();
+    EXPECT_EQ(tassa->text(), QStringLiteral("34,50"));
 }
 
 TEST_F(ConventionsTest, EnterFollowsTheChainAndStopsOnTheButtonWithoutPressingIt) {
@@ -199,6 +258,41 @@ TEST_F(ConventionsTest, EnterFollowsTheChainAndStopsOnTheButtonWithoutPressingIt
         EXPECT_EQ(owner->objectName(), QLatin1String(order[i + 1])) << "after " << order[i];
     }
     EXPECT_EQ(calcolaClicks, 0);
+    // Once there, Enter presses it.
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    EXPECT_EQ(calcolaClicks, 1);
+    EXPECT_TRUE(calcola->hasFocus());
+}
+
+// Enter presses whatever button has the focus, on any window, also one with
+// no conventions attached; check boxes are not buttons to press.
+TEST_F(ConventionsTest, EnterPressesTheFocusedButtonOnEveryWindow) {
+    QWidget other;
+    auto* push = new QPushButton(QStringLiteral("Trova"), &other);
+    auto* picture =
+        new PictureButton(QStringLiteral("cmdSalva"), QStringLiteral(":/pictures/salva.svg"),
+                          QSize(30, 30), {}, &other);
+    auto* check = new QCheckBox(QStringLiteral("Saldata"), &other);
+    auto* layout = new QVBoxLayout(&other);
+    layout->addWidget(push);
+    layout->addWidget(picture);
+    layout->addWidget(check);
+    int pushed = 0, pictured = 0;
+    QObject::connect(push, &QPushButton::clicked, [&] { ++pushed; });
+    QObject::connect(picture, &QAbstractButton::clicked, [&] { ++pictured; });
+    test::ShowActive(&other);
+
+    test::Press(push, Qt::Key_Return);
+    test::Press(push, Qt::Key_Enter, Qt::KeypadModifier);
+    EXPECT_EQ(pushed, 2);
+    picture->setFocus(Qt::OtherFocusReason);  // reached by an Enter chain
+    test::Press(picture, Qt::Key_Return);
+    EXPECT_EQ(pictured, 1);
+    test::Press(check, Qt::Key_Return);
+    EXPECT_FALSE(check->isChecked());
+    push->setEnabled(false);
+    QTest::keyClick(push, Qt::Key_Return);
+    EXPECT_EQ(pushed, 2);
 }
 
 TEST_F(ConventionsTest, EnterOnAnAmountBoxNormalisesItOnTheWayOut) {
@@ -282,6 +376,20 @@ TEST_F(ConventionsTest, ProvinceBoxUpperCasesAndAcceptsAnyTwoCharacters) {
     prov->SetText({});
     test::Type(prov, QStringLiteral("zzz"));
     EXPECT_EQ(prov->currentText(), QStringLiteral("ZZ")) << "not checked, at most 2 characters";
+}
+
+// A wheel turned over a closed province box must not change the code unseen.
+TEST_F(ConventionsTest, ProvinceBoxIgnoresTheWheelWhileItsListIsClosed) {
+    auto* prov = Find<ProvinceBox>(&screen, QStringLiteral("txtProv"));
+    prov->SetText(QStringLiteral("MI"));
+    test::Focus(prov);
+    for (int delta : {120, -120}) {
+        QWheelEvent wheel(QPointF(5, 5), prov->mapToGlobal(QPointF(5, 5)), QPoint(),
+                          QPoint(0, delta), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+        QCoreApplication::sendEvent(prov, &wheel);
+        EXPECT_EQ(prov->currentText(), QStringLiteral("MI")) << delta;
+        EXPECT_FALSE(wheel.isAccepted()) << "the wheel goes on to the panel behind";
+    }
 }
 
 TEST_F(ConventionsTest, ProvinceBoxListsTheCodesAndForgetsTheSelectionOnFocus) {

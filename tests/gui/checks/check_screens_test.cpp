@@ -10,6 +10,7 @@
 #include "core/checks/codice_fiscale.h"
 #include "core/checks/iban.h"
 #include "core/checks/partita_iva.h"
+#include "gui/app/conventions.h"
 #include "gui/checks/Carta.h"
 #include "gui/checks/CodFisc.h"
 #include "gui/checks/Iban.h"
@@ -91,7 +92,7 @@ TEST_P(CheckScreenLook, ControlsTextsAndLayout) {
     EXPECT_EQ(controlla->text(), "Controlla");
     EXPECT_EQ(chiudi->text(), "Chiudi");
     EXPECT_TRUE(box->font().bold());
-    EXPECT_EQ(box->maxLength(), info.maxLength);
+    EXPECT_EQ(ScreenKit::Of(screen.get())->TypingLimit(info.box), info.maxLength);
     EXPECT_TRUE(box->hasFocus());
 
     // Everything lies inside the dialog and nothing overlaps.
@@ -238,11 +239,15 @@ TEST_F(CheckBoxes, DigitBoxesSwallowOtherKeys) {
     EXPECT_EQ(numero->text(), "41111111");
 }
 
-TEST_F(CheckBoxes, CardBoxTrimsAPastedNumber) {
+// A pasted number passes the key filter as typed keys do; a number from the
+// caller is shown as given, only trimmed.
+TEST_F(CheckBoxes, CardBoxFiltersAPastedNumberAndTrimsTheCallersOne) {
     TfrmCarta screen(services);
     test::ShowActive(&screen);
     auto* numero = Find<QLineEdit>(&screen, "txtNumero");
-    numero->insert("  4111 1111 1111 1111  ");
+    numero->insert("  4111 1111-1111 1111  ");
+    EXPECT_EQ(numero->text(), "4111111111111111");
+    screen.SetValue("  4111 1111 1111 1111  ");
     EXPECT_EQ(numero->text(), "4111 1111 1111 1111");
 }
 

@@ -10,6 +10,7 @@
 #include <QRegularExpression>
 #include <memory>
 
+#include "core/report/print_messages.h"
 #include "core/storage/ricevuta.h"
 #include "gui/documents/AnteprimaRicevuta.h"
 #include "gui/documents/PDF_Ricevuta.h"
@@ -117,6 +118,18 @@ TEST_F(ReceiptOutputTest, CancelledPrintDialogPrintsNothing) {
     screen.btnStampaClick();
     EXPECT_EQ(services.printDialogs, 1);
     EXPECT_TRUE(services.printJobs.empty());
+}
+
+TEST_F(ReceiptOutputTest, PrinterThatCannotBeOpenedShowsAnErrorAndKeepsTheScreenOpen) {
+    services.printerFails = true;
+    TfrmStampaRicevuta screen(services, editor);
+    screen.show();
+    screen.btnStampaClick();
+    ASSERT_EQ(services.messages.size(), 1u);
+    EXPECT_EQ(
+        services.messages[0],
+        (test::ShownMessage{MessageKind::Error, QString::fromUtf8(kMsgStampaNonAvviata.data())}));
+    EXPECT_TRUE(screen.isVisible());
 }
 
 TEST_F(ReceiptOutputTest, PreviewShowsTheSheetThenCloses) {

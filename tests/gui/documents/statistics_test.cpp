@@ -10,6 +10,7 @@
 #include <QRegularExpression>
 
 #include "core/documents/receipt_statistics.h"
+#include "core/report/print_messages.h"
 #include "gui/app/Avvio.h"
 #include "gui/app/shell.h"
 #include "gui/documents/Statistiche.h"
@@ -242,6 +243,18 @@ TEST_F(StatisticsTest, NoPrintsWhenTheAnswerIsNoOrTheDialogIsCancelled) {
     screen.btnStampaClick();
     EXPECT_EQ(services.printDialogs, 1);
     EXPECT_TRUE(services.printJobs.empty());
+}
+
+TEST_F(StatisticsTest, PrinterThatCannotBeOpenedSaysSoOnceForAllCopies) {
+    Open(QStringLiteral("2024"));
+    services.printerFails = true;
+    services.inputAnswers = {QStringLiteral("3")};
+    screen.btnStampaClick();
+    ASSERT_EQ(services.messages.size(), 2u);  // the question, then the error
+    EXPECT_EQ(
+        services.messages[1],
+        (test::ShownMessage{MessageKind::Error, QString::fromUtf8(kMsgStampaNonAvviata.data())}));
+    EXPECT_EQ(services.printJobs.size(), 1u);
 }
 
 TEST_F(StatisticsTest, EachCopyIsALandscapePageOfTheChart) {

@@ -4,9 +4,11 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTimer>
 
 #include "core/app/list_find.h"
 #include "core/documents/receipt_summary.h"
+#include "gui/app/widgets.h"
 #include "gui/documents/RiepAnnuale.h"
 #include "gui/documents/RiepMensile.h"
 #include "gui/documents/RiepTrimestrale.h"
@@ -166,6 +168,24 @@ TEST_F(SummaryScreenTest, AmountThatIsNotANumberShowsAnErrorAndKeepsTheSelection
     EXPECT_EQ(screen.Results().Count(), 0u);
 }
 
+// The annual screen builds its summary when created; when that fails it
+// shows the error and does not open a result panel that could print an
+// empty summary.
+TEST_F(SummaryScreenTest, AnnualSummaryThatCannotBeBuiltDoesNotOpen) {
+    Write({MakeReceipt({"33", "11/04/2024", "B", "abc", "1,00"})});
+    bool opened = false;
+    TfrmRiepAnnuale screen(services, *editor);
+    QTimer::singleShot(0, &screen, [&] {
+        opened = true;
+        screen.reject();
+    });
+    EXPECT_EQ(screen.exec(), QDialog::Rejected);
+    EXPECT_FALSE(opened);
+    ASSERT_EQ(services.messages.size(), 1u);
+    EXPECT_EQ(services.messages[0].kind, MessageKind::Error);
+    EXPECT_EQ(services.printDialogs, 0);
+}
+
 TEST_F(SummaryScreenTest, SelectionPanelOffersTheChoicesWithTheFirstPreselected) {
     TfrmRiepTrimestrale quarterly(services, *editor);
     auto* box = Find<QComboBox>(&quarterly, "cboSelezione");
@@ -173,6 +193,8 @@ TEST_F(SummaryScreenTest, SelectionPanelOffersTheChoicesWithTheFirstPreselected)
     EXPECT_EQ(box->currentText(), "GENNAIO, FEBBRAIO, MARZO");
     EXPECT_EQ(box->itemText(3), "OTTOBRE, NOVEMBRE, DICEMBRE");
     EXPECT_EQ(quarterly.windowTitle(), " Corvelo - Riepilogo trimestrale ricevute emesse");
+    // The application's one background, not the style's grey.
+    EXPECT_EQ(quarterly.palette().color(QPalette::Window), QColor(look::kPanelColour));
     EXPECT_EQ(Find<QLabel>(&quarterly, "lblApri")->text(),
               "Selezionare un trimestre dell'anno e premere Visualizza.");
 }

@@ -387,15 +387,15 @@ TEST_F(EditorTest, FailingSettingsWriteIsReportedAndTheEditorStillCloses) {
 
 TEST_F(EditorTest, EveryFieldHasItsControlLimitedToTheFieldCapacity) {
     Open();
+    const ScreenKit* kit = ScreenKit::Of(&editor);
+    ASSERT_NE(kit, nullptr);
     for (std::size_t f = 0; f < TRicevuta::kFieldCount; ++f) {
         const QString name = QString::fromStdString(ReceiptControlName(f));
         QWidget* control = Find(&editor, name);
         if (!control) continue;
         const int capacity = TRicevuta::kFields[f].capacity;
-        if (auto* edit = qobject_cast<QLineEdit*>(control)) {
-            EXPECT_EQ(edit->maxLength(), capacity) << name.toStdString();
-        } else if (auto* province = qobject_cast<ProvinceBox*>(control)) {
-            EXPECT_EQ(province->lineEdit()->maxLength(), capacity) << name.toStdString();
+        if (qobject_cast<QLineEdit*>(control) || qobject_cast<ProvinceBox*>(control)) {
+            EXPECT_EQ(kit->TypingLimit(name), capacity) << name.toStdString();
         } else {
             EXPECT_TRUE(qobject_cast<QLabel*>(control) || qobject_cast<QCheckBox*>(control))
                 << name.toStdString();
@@ -403,6 +403,55 @@ TEST_F(EditorTest, EveryFieldHasItsControlLimitedToTheFieldCapacity) {
     }
     for (const char* hidden : {"lblFile", "lblAnno", "lblPosizione", "lblInizio", "lblSolare"}) {
         EXPECT_FALSE(Find(&editor, QLatin1String(hidden))->isVisible()) << hidden;
+    }
+}
+
+// The summaries and the statistics read a date by its character positions,
+// so a date typed short is written in full: on leaving the box, and on
+// saving while the box still has the focus.
+TEST_F(EditorTest, ShortDateIsWrittenInFullOnLeavingAndOnSaving) {
+    Open();
+    FillValid();
+    auto* data = Find<QLineEdit>(&editor, QStringLiteral("txtData"));
+    data->clear();
+    test::Type(data, QStringLiteral("5/3/2024"));
+    test::Press(data, Qt::Key_Return);
+    EXPECT_EQ(Text("txtData"), QStringLiteral("05/03/2024"));
+
+    test::Focus(data);
+    data->setText(QStringLiteral("7/3/2024"));
+    Click("cmdSalva");
+    EXPECT_EQ(services.LastMessage(), Q(kMsgSchedaInserita));
+    EXPECT_EQ(Text("txtData"), QStringLiteral("07/03/2024"));
+    ASSERT_EQ(Records().size(), 1u);
+    EXPECT_EQ(Records()[0][TRicevuta::Data], "07/03/2024");
+
+    // A text that is no date is left for the save check to refuse.
+    data->setText(QStringLiteral("31/2/2024"));
+    test::Leave(data);
+    EXPECT_EQ(Text("txtData"), QStringLiteral("31/2/2024"));
+}
+
+// At 1280 x 720 the whole editor fits and the tax boxes show a code whole,
+// even one of wide letters.
+TEST_F(EditorTest, FitsA1280By720ScreenWithTheTaxCodesShownWhole) {
+    Open();
+    EXPECT_LE(editor.minimumSizeHint().width(), 1280);
+    EXPECT_LE(editor.minimumSizeHint().height(), 720 - 40);  // less a title bar
+    editor.resize(1280, 720 - 40);
+    QCoreApplication::processEvents();
+    const struct {
+        const char* box;
+        const char* widest;
+    } boxes[] = {{"txtCodFiscDitta", "MMMMMM00M00M000M"},
+                 {"txtCodFiscCliente", "MMMMMM00M00M000M"},
+                 {"txtIvaDitta", "00000000000"},
+                 {"txtIvaCliente", "00000000000"}};
+    for (const auto& b : boxes) {
+        auto* box = Find<QLineEdit>(&editor, QLatin1String(b.box));
+        // The frame and the margins take 4 pixels on each side.
+        EXPECT_GE(box->width() - 8, box->fontMetrics().horizontalAdvance(QLatin1String(b.widest)))
+            << b.box;
     }
 }
 

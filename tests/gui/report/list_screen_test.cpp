@@ -10,6 +10,7 @@
 #include <QVBoxLayout>
 
 #include "core/app/list_find.h"
+#include "core/report/print_messages.h"
 #include "support/case_names.h"
 #include "support/screen_test.h"
 
@@ -124,6 +125,15 @@ TEST_F(ListScreenTest, PrintGoesThroughThePrintDialog) {
     list.PrintButton()->click();
     EXPECT_EQ(services.printDialogs, 2);
     EXPECT_EQ(services.printJobs.size(), 1u);
+    EXPECT_TRUE(services.messages.empty());
+
+    services.printDialogAccepts = true;
+    services.printerFails = true;
+    list.PrintButton()->click();
+    ASSERT_EQ(services.messages.size(), 1u);
+    EXPECT_EQ(
+        services.messages[0],
+        (test::ShownMessage{MessageKind::Error, QString::fromUtf8(kMsgStampaNonAvviata.data())}));
 }
 
 }  // namespace

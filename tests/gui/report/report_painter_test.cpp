@@ -5,12 +5,16 @@
 #include <QAction>
 #include <QDir>
 #include <QFile>
+#include <QFontMetricsF>
+#include <QGuiApplication>
 #include <QPrinter>
 #include <QProcess>
+#include <QScreen>
 #include <QToolBar>
 
 #include "core/report/bmp.h"
 #include "core/report/pdf_writer.h"
+#include "core/report/print_messages.h"
 #include "core/report/templates.h"
 #include "gui/report/ReportPreview.h"
 #include "gui/report/report_services.h"
@@ -55,8 +59,8 @@ class ReportPainterTest : public ScreenTest {};
 
 TEST_F(ReportPainterTest, CancelledPrintDialogPrintsNothing) {
     services.printDialogAccepts = false;
-    EXPECT_FALSE(
-        PrintReport(services, report::BuildReceiptSheet(Receipt(), report::DefaultLogo())));
+    EXPECT_EQ(PrintReport(services, report::BuildReceiptSheet(Receipt(), report::DefaultLogo())),
+              PrintOutcome::Cancelled);
     EXPECT_EQ(services.printDialogs, 1);
     EXPECT_TRUE(services.printJobs.empty());
 }
@@ -64,7 +68,8 @@ TEST_F(ReportPainterTest, CancelledPrintDialogPrintsNothing) {
 TEST_F(ReportPainterTest, PrintsEveryPageOfTheDocumentOnce) {
     services.paintJobs = true;
     std::vector<std::string> lines(200, "riga [x]");
-    ASSERT_TRUE(PrintReport(services, report::BuildListReport("Titolo", lines, "15/03/2024")));
+    ASSERT_EQ(PrintReport(services, report::BuildListReport("Titolo", lines, "15/03/2024")),
+              PrintOutcome::Printed);
     ASSERT_EQ(services.printJobs.size(), 1u);
     EXPECT_EQ(services.printJobs[0].kind, test::PrintJobRecord::Kind::Print);
     EXPECT_EQ(services.printJobs[0].title, QStringLiteral("Riepilogo dati"));
@@ -72,6 +77,32 @@ TEST_F(ReportPainterTest, PrintsEveryPageOfTheDocumentOnce) {
     const report::ReportDocument doc = report::BuildListReport("Titolo", lines, "15/03/2024");
     EXPECT_EQ(PdfPages(services.DataPath(QStringLiteral("job0.pdf"))),
               QString::number(doc.pages.size()));
+}
+
+// A printer that cannot be opened is an error the user sees, from the print
+// command and from the preview's print command alike.
+TEST_F(ReportPainterTest, PrinterThatCannotBeOpenedShowsTheErrorBox) {
+    services.printerFails = true;
+    const report::ReportDocument doc = report::BuildListReport("Titolo", {"riga"}, "15/03/2024");
+    EXPECT_EQ(PrintReport(services, doc), PrintOutcome::Failed);
+    ASSERT_EQ(services.messages.size(), 1u);
+    EXPECT_EQ(services.messages[0].kind, MessageKind::Error);
+    EXPECT_EQ(services.messages[0].text, QString::fromUtf8(kMsgStampaNonAvviata.data()));
+    ASSERT_EQ(services.printJobs.size(), 1u);
+    EXPECT_TRUE(services.printJobs[0].failed);
+
+    services.Clear();
+    QPrinter printer;
+    SetUpReportPrinter(printer, doc);
+    test::OnNextModal([](QWidget* modal) {
+        auto* preview = qobject_cast<ReportPreview*>(modal);
+        ASSERT_NE(preview, nullptr);
+        preview->printAction()->trigger();
+        preview->closeAction()->trigger();
+    });
+    ShowReportPreview(services, printer, QStringLiteral("Anteprima di stampa"),
+                      [&doc](QPrinter& p) { return PaintReport(p, doc); });
+    EXPECT_EQ(services.LastMessage(), QString::fromUtf8(kMsgStampaNonAvviata.data()));
 }
 
 TEST_F(ReportPainterTest, PrinterIsSetUpForTheSheet) {
@@ -159,6 +190,45 @@ TEST_F(ReportPainterTest, PainterAndPdfAgree) {
     EXPECT_LT(worst, 60.0);
 }
 
+// How wide a text is drawn on a white picture at 96 dpi, in pixels of ink.
+int InkWidth(report::FontFamily family, const std::string& text) {
+    report::Page page;
+    page.width = 600;
+    page.height = 40;
+    report::TextObject object;
+    object.left = 10;
+    object.top = 5;
+    object.width = 580;
+    object.height = 20;
+    object.font = report::Font{family, 9, true};
+    object.runs = {report::TextRun{text}};
+    page.objects.push_back(object);
+    const QImage image = RenderReportPage(page, 96).convertToFormat(QImage::Format_Grayscale8);
+    int left = image.width(), right = -1;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            if (image.constScanLine(y)[x] < 128) {
+                left = std::min(left, x);
+                right = std::max(right, x);
+            }
+        }
+    }
+    return right - left + 1;
+}
+
+// The list report's title and footer are Verdana on paper, as the template
+// names them, not the Arial the PDF file is limited to.
+TEST_F(ReportPainterTest, VerdanaTextsArePaintedInVerdana) {
+    const std::string text = "Riepilogo ricevute in archivio";
+    QFont verdana(QStringLiteral("Verdana"));
+    verdana.setPixelSize(12);  // 9 pt at 96 dpi
+    verdana.setBold(true);
+    const double expected = QFontMetricsF(verdana).horizontalAdvance(QString::fromStdString(text));
+    const int painted = InkWidth(report::FontFamily::Verdana, text);
+    EXPECT_NEAR(painted, expected, 4.0);
+    EXPECT_GT(std::abs(painted - InkWidth(report::FontFamily::Arial, text)), 8);
+}
+
 TEST_F(ReportPainterTest, LogoFromFileOrDefault) {
     const QString path = services.DataPath(QStringLiteral("Logo.bmp"));
     EXPECT_EQ(LoadLogoOrDefault(path).width, 297);  // missing
@@ -185,10 +255,14 @@ TEST_F(ReportPainterTest, PreviewWindowOpensAtFullSizeWithItsFewCommands) {
     SetUpReportPrinter(printer, doc);
     int printed = 0;
     ReportPreview preview(
-        printer, QStringLiteral("Anteprima"), [&doc](QPrinter& p) { PaintReport(p, doc); },
+        printer, QStringLiteral("Anteprima"), [&doc](QPrinter& p) { return PaintReport(p, doc); },
         [&] { ++printed; });
     EXPECT_TRUE(preview.isModal());
     EXPECT_DOUBLE_EQ(preview.zoom(), 1.0);
+    // The test screen is smaller than the window's usual size: it fits it.
+    const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
+    ASSERT_TRUE(area.width() < 1100 || area.height() < 800);
+    EXPECT_TRUE(area.contains(preview.geometry())) << preview.width() << "x" << preview.height();
     QStringList commands;
     for (QAction* a : preview.findChild<QToolBar*>()->actions()) {
         if (!a->isSeparator()) commands << a->text();
@@ -224,7 +298,7 @@ TEST_F(ReportPainterTest, PreviewShownModallyPrintsThroughTheServices) {
         preview->closeAction()->trigger();
     });
     ShowReportPreview(services, printer, QStringLiteral("Anteprima di stampa"),
-                      [&doc](QPrinter& p) { PaintReport(p, doc); });
+                      [&doc](QPrinter& p) { return PaintReport(p, doc); });
     EXPECT_TRUE(seen);
     EXPECT_EQ(services.printDialogs, 1);
     ASSERT_EQ(services.printJobs.size(), 1u);
