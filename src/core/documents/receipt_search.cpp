@@ -53,7 +53,7 @@ struct Criterion {
 
 }  // namespace
 
-std::size_t CountSearchBoxes(const ReceiptSearchTexts& boxes) {
+std::size_t CountSearchBoxes(std::span<const std::string> boxes) {
     std::size_t n = 0;
     for (const std::string& b : boxes) n += TrimView(b).empty() ? 0 : 1;
     return n;

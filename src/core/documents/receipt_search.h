@@ -4,6 +4,7 @@
 #include <array>
 #include <cstddef>
 #include <filesystem>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -26,8 +27,9 @@ extern const std::array<ReceiptSearchBox, 10> kReceiptSearchBoxes;
 // order.
 using ReceiptSearchTexts = std::array<std::string, 10>;
 
-// Number of boxes whose trimmed text is not empty (lblConta).
-std::size_t CountSearchBoxes(const ReceiptSearchTexts& boxes);
+// Number of boxes whose trimmed text is not empty (lblConta): the criteria
+// in use of every search.
+std::size_t CountSearchBoxes(std::span<const std::string> boxes);
 
 // True when the text as typed occurs in `field`, A-Z compared as a-z and
 // every other character (accented letters too) as it is. An empty text
