@@ -6,7 +6,7 @@
 
 #include "core/app/list_find.h"
 #include "gui/documents/Sospese.h"
-#include "gui/report/list_screen.h"
+#include "gui/kit/list_screen.h"
 #include "support/analysis_fixture.h"
 
 namespace corvelo {
