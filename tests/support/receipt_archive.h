@@ -18,7 +18,7 @@ struct ReceiptFields {
     std::string totale = "0,00";
     std::string acconti = "0,00";
     std::string tassa = "0,00";
-    std::string saldata = "S\xC3\xAC";
+    std::string saldata = "Sì";
 };
 
 inline TRicevuta MakeReceipt(const ReceiptFields& s) {

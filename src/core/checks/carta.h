@@ -15,12 +15,12 @@ inline constexpr std::string_view kMsgCartaVuota =
     "controllo.";
 // Warning: wrong check digit, or a first digit no card type starts with.
 inline constexpr std::string_view kMsgCartaErrata =
-    "Attenzione: il numero digitato risulta ERRATO!\r\n\r\nNon \xC3\xA8 quindi possibile fornire "
+    "Attenzione: il numero digitato risulta ERRATO!\r\n\r\nNon è quindi possibile fornire "
     "informazioni relative al tipo di carta di credito.";
 // Information: kMsgCartaValidaA + number + kMsgCartaValidaB + type + ".".
 inline constexpr std::string_view kMsgCartaValidaA = "Il numero di carta di credito ";
 inline constexpr std::string_view kMsgCartaValidaB =
-    " risulta valido.\r\n\r\nLa carta di credito \xC3\xA8 del tipo ";
+    " risulta valido.\r\n\r\nLa carta di credito è del tipo ";
 
 // Returns the card type code of text: the digits among its first 20
 // characters must pass the Luhn rule, else 0. A correct number gives 1 when

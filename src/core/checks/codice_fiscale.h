@@ -13,10 +13,10 @@ namespace corvelo {
 inline constexpr std::string_view kMsgCodFiscLunghezza =
     "Attenzione: il codice fiscale deve essere composto da 16 caratteri alfanumerici.";
 // Information: the check character is right.
-inline constexpr std::string_view kMsgCodFiscValido = "Il codice fiscale digitato \xC3\xA8 VALIDO.";
+inline constexpr std::string_view kMsgCodFiscValido = "Il codice fiscale digitato è VALIDO.";
 // Warning: the check character is wrong.
 inline constexpr std::string_view kMsgCodFiscErrato =
-    "Attenzione: il codice fiscale digitato \xC3\xA8 ERRATO.";
+    "Attenzione: il codice fiscale digitato è ERRATO.";
 
 // Returns the check character ("A" to "Z") of the first 15 characters of
 // code (ASCII upper case expected), or nullopt when code is shorter or one

@@ -15,9 +15,9 @@ inline constexpr std::size_t kIbanLength = 27;
 inline constexpr std::string_view kMsgIbanLunghezza =
     "Attenzione: l'IBAN deve essere composto da 27 caratteri alfanumerici.";
 // Information: the check pair is right.
-inline constexpr std::string_view kMsgIbanValido = "L'IBAN digitato \xC3\xA8 VALIDO.";
+inline constexpr std::string_view kMsgIbanValido = "L'IBAN digitato è VALIDO.";
 // Warning: the check pair is wrong, or a character is neither letter nor digit.
-inline constexpr std::string_view kMsgIbanErrato = "Attenzione: l'IBAN digitato \xC3\xA8 ERRATO!";
+inline constexpr std::string_view kMsgIbanErrato = "Attenzione: l'IBAN digitato è ERRATO!";
 
 // Returns true when iban passes the MOD 97 check: blanks inside are
 // dropped, letters upper-cased, a first "IBAN" word removed, the first four

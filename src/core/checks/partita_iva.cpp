@@ -56,7 +56,7 @@ constexpr std::array<Office, 104> kOffices = {{
     {37, "Bologna 1"},
     {38, "Ferrara"},
     {39, "Ravenna"},
-    {40, "Forl\xC3\xAC"},
+    {40, "Forlì"},
     {41, "Pesaro"},
     {42, "Ancona"},
     {43, "Macerata"},

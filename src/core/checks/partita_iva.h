@@ -17,7 +17,7 @@ inline constexpr std::string_view kMsgIvaValidaPrefisso =
     "dall'Ufficio IVA del Comune di ";
 // Warning: wrong check digit or a character that is not a digit.
 inline constexpr std::string_view kMsgIvaErrata =
-    "Attenzione: il numero di partita IVA digitato risulta ERRATO!\r\n\r\nNon \xC3\xA8 quindi "
+    "Attenzione: il numero di partita IVA digitato risulta ERRATO!\r\n\r\nNon è quindi "
     "possibile fornire informazioni relative all'Ufficio IVA che lo ha rilasciato.";
 
 // Returns true when number is 11 digits whose last is the check digit of

@@ -28,11 +28,11 @@ std::string ReceiptListLine(const TRicevuta& r) {
     line += FitWidth(Trim(r[R::Cliente]), 30);
     line += "  C.F. ";
     line += FitWidth(Trim(r[R::CodFiscCliente]), 16);
-    line += "  Acconti: \xE2\x82\xAC ";
+    line += "  Acconti: € ";
     line += FitWidth(Trim(r[R::Acconti]), 8);
     line += "  Bollo: ";
     line += FitWidth(Trim(r[R::Tassa]), 8);
-    line += "  Totale: \xE2\x82\xAC ";
+    line += "  Totale: € ";
     line += Trim(r[R::TotCorrispettivi]);
     return line;
 }
@@ -47,11 +47,11 @@ void AppendReceiptListLine(const char* record, std::string& out) {
     AppendFitted(RawField(record, f[R::Cliente]), 30, out);
     out += "  C.F. ";
     AppendFitted(RawField(record, f[R::CodFiscCliente]), 16, out);
-    out += "  Acconti: \xE2\x82\xAC ";
+    out += "  Acconti: € ";
     AppendFitted(RawField(record, f[R::Acconti]), 8, out);
     out += "  Bollo: ";
     AppendFitted(RawField(record, f[R::Tassa]), 8, out);
-    out += "  Totale: \xE2\x82\xAC ";
+    out += "  Totale: € ";
     AppendCp1252(RawField(record, f[R::TotCorrispettivi]), out);
 }
 

@@ -141,7 +141,7 @@ SummaryResult BuildSummary(const std::filesystem::path& path, const SummaryReque
         // The running total as its label holds it, then normalised as money.
         const std::string label = out.lines.empty() ? "0,00" : NumberToText(sums[i]);
         out.totals[i] =
-            "\xE2\x82\xAC " +
+            "€ " +
             CompleteAmountText(NumberToText(RoundDecimals(TextToNumber(label).value_or(0), 4)));
     }
     out.info = "Il presente riepilogo contiene " + std::to_string(out.lines.size()) + " ricevute.";

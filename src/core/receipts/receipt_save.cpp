@@ -10,11 +10,11 @@
 namespace corvelo {
 
 std::string AmountTooLongMessage(std::string_view what, std::string_view amount) {
-    return "Attenzione: non \xC3\xA8 possibile salvare la ricevuta perch\xC3\xA9 " +
+    return "Attenzione: non è possibile salvare la ricevuta perché " +
            std::string(what) + " (" + std::string(amount) +
            ") supera i 10 caratteri disponibili in archivio e il valore memorizzato "
            "risulterebbe diverso da quello indicato.\n\r\n\rRidurre l'importo o suddividerlo "
-           "su pi\xC3\xB9 ricevute.";
+           "su più ricevute.";
 }
 
 namespace {

@@ -17,14 +17,14 @@
 namespace corvelo {
 
 inline constexpr std::string_view kMsgClienteMancante =
-    "Attenzione: per salvare la scheda \xC3\xA8 necessario indicare il nome o la ragione sociale "
+    "Attenzione: per salvare la scheda è necessario indicare il nome o la ragione sociale "
     "del Cliente.";
 inline constexpr std::string_view kMsgNumeroMancante =
-    "Attenzione: per salvare la scheda \xC3\xA8 necessario indicare il numero della ricevuta.";
+    "Attenzione: per salvare la scheda è necessario indicare il numero della ricevuta.";
 inline constexpr std::string_view kMsgDataMancante =
-    "Attenzione: per salvare la scheda \xC3\xA8 necessario indicare la data della ricevuta.";
+    "Attenzione: per salvare la scheda è necessario indicare la data della ricevuta.";
 inline constexpr std::string_view kMsgDataInesistente =
-    "Attenzione: la data indicata non esiste.\n\r\n\rPer poter salvare la scheda \xC3\xA8 "
+    "Attenzione: la data indicata non esiste.\n\r\n\rPer poter salvare la scheda è "
     "necessario indicare una data valida nel formato gg/mm/anno.";
 
 // Capacity of every amount field of the record, in characters.

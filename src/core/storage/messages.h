@@ -15,7 +15,7 @@ inline constexpr std::string_view kMsgModificheSalvate =
 
 // Information: a new card was appended.
 inline constexpr std::string_view kMsgSchedaInserita =
-    "La scheda corrente \xC3\xA8 stata inserita in archivio.";
+    "La scheda corrente è stata inserita in archivio.";
 
 // A data file could not be opened, read or written (warning or error box,
 // as each screen decides). The breaks are line feed then carriage return.

@@ -221,7 +221,7 @@ static_assert(TRicevuta::kFields[TRicevuta::Saldata].offset == 3074);
 static_assert(TRicevuta::Prezzo30 - TRicevuta::Prezzo01 + 1 == TRicevuta::kLines);
 
 // The two texts of Saldata: paid ("Sì", stored as 02 53 EC) and not paid.
-inline constexpr std::string_view kSaldataSi = "S\xC3\xAC";
+inline constexpr std::string_view kSaldataSi = "Sì";
 inline constexpr std::string_view kSaldataNo = "No";
 
 // File name of the archive of `year` (the typed year, trimmed): "2024.ric".

@@ -13,14 +13,14 @@
 namespace corvelo {
 
 inline constexpr std::string_view kMsgEsportaConferma =
-    "L'esportazione dei dati in Excel pu\xC3\xB2 richiedere diversi minuti a seconda del numero "
+    "L'esportazione dei dati in Excel può richiedere diversi minuti a seconda del numero "
     "di schede presenti in archivio.\r\n\r\nSi vuole esportare i dati adesso?";
 inline constexpr std::string_view kMsgEsportaRiuscita =
     "Le schede in archivio sono state esportate con successo.\r\n\r\nSi vuole aprire il file di "
     "Excel?";
 inline constexpr std::string_view kMsgEsportaFallita =
     "Attenzione: il sistema non permette di esportare i dati.\n\r\n\rAccertarsi che il file di "
-    "Excel non sia gi\xC3\xA0 aperto.";
+    "Excel non sia già aperto.";
 inline constexpr std::string_view kExportIdleInfo = "Esportazione archivio in Microsoft Excel.";
 
 // The rows of an export grid, cells as UTF-8 texts, kept in one buffer.

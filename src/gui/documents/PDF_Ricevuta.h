@@ -11,10 +11,10 @@ namespace corvelo {
 
 inline const QString kReceiptPdfName = QStringLiteral("Ricevuta.pdf");
 inline const QString kMsgReceiptPdfDone = QString::fromUtf8(
-    "L'esportazione della scheda in PDF \xc3\xa8 terminata con successo.\r\n\r\n"
+    "L'esportazione della scheda in PDF è terminata con successo.\r\n\r\n"
     "Si vuole aprire il file?");
 inline const QString kMsgReceiptPdfFailed = QString::fromUtf8(
-    "Attenzione: non \xc3\xa8 stato possibile scrivere il file Ricevuta.pdf.\r\n\r\n"
+    "Attenzione: non è stato possibile scrivere il file Ricevuta.pdf.\r\n\r\n"
     "Accertarsi che il file non sia aperto in un altro programma e di possedere i "
     "privilegi di scrittura nella cartella di installazione del programma.");
 

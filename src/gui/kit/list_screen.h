@@ -132,7 +132,7 @@ class ListScreen : public QObject {
 };
 
 inline constexpr std::string_view kFindHelp1 =
-    "Immettere una o pi\xC3\xB9 parole consecutive presenti nella scheda in elenco da cercare e "
+    "Immettere una o più parole consecutive presenti nella scheda in elenco da cercare e "
     "premere il pulsante Trova.";
 inline constexpr std::string_view kFindHelp2 =
     "Per spostarsi sulla voce successiva contenente la stessa chiave di ricerca, fare di nuovo "

@@ -121,7 +121,7 @@ TEST(AttachmentTest, FolderThatCannotBeMadeFailsThePlan) {
 
 TEST(AttachmentTest, UnstorableNameIsCopiedUnderTheNameTheRecordKeeps) {
     TempFolder dir;
-    const std::string russian = "\xD0\xB4\xD0\xBE\xD0\xB3\xD0\xBE\xD0\xB2\xD0\xBE\xD1\x80.pdf";
+    const std::string russian = "договор.pdf";
     WriteBytes(dir / russian, "x");
     const AttachmentPlan plan = PlanAttachment(dir.path(), dir / russian);
     EXPECT_EQ(plan.name, "_______.pdf");

@@ -121,7 +121,7 @@ TEST(WriteSettings, RoundTripThroughTheFile) {
 TEST(WriteSettings, KeepsEveryOtherLineOfAForeignFileByteForByte) {
     TempFolder folder;
     const auto file = folder / "unins000.dll";
-    const std::string head = "\xEF\xBB\xBF; installato\r\n[Accesso]\r\n";
+    const std::string head = "﻿; installato\r\n[Accesso]\r\n";
     const std::string tail = "\r\n  ; nota \xE8\r\n[Altro]\r\nchiave = con  spazi \r\n\r\n";
     WriteBytes(file, head + "VALORE=ABCD" + tail);
     ASSERT_EQ(WriteSetting(file, "Accesso", "Valore", "CBDB"), std::nullopt);

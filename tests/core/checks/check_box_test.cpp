@@ -39,9 +39,9 @@ TEST(PasteIntoBox, CutsThenTrimsAndUpperCases) {
         {CheckKind::CodiceFiscale, " rssmra85t10a562s ", "RSSMRA85T10A562"},
         {CheckKind::CodiceFiscale, "rssmra85t10a562sxyz", "RSSMRA85T10A562S"},
         {CheckKind::CodiceFiscale,
-         "\xC3\xA0"
+         "à"
          "bc",
-         "\xC3\xA0"
+         "à"
          "BC"},
         // The partita IVA box neither trims nor upper-cases.
         {CheckKind::PartitaIva, " 12345670587", " 1234567058"},

@@ -37,7 +37,7 @@ INSTANTIATE_TEST_SUITE_P(
                       Case{"bracket_above_z", "RSSMRA85T10A[62S", CheckVerdict::Wrong},
                       // Sixteen characters, seventeen bytes: an accented letter has no value.
                       Case{"accented_letter",
-                           "RSSMR\xC3\x80"
+                           "RSSMRÀ"
                            "85T10A562S",
                            CheckVerdict::Wrong}),
     testing::ByName());

@@ -21,16 +21,16 @@ TEST(ReceiptListLineTest, FieldsTrimmedAndFittedTotalOfTheLinesLast) {
     TRicevuta r;
     r[R::NumRic] = "12/2024";
     r[R::Data] = "05/03/2024";
-    r[R::Cliente] = "Nicol\xC3\xB2 Forl\xC3\xAC De Bortoli Giovanni Battista";  // 41 characters
+    r[R::Cliente] = "Nicolò Forlì De Bortoli Giovanni Battista";  // 41 characters
     r[R::CodFiscCliente] = "RSSMRA80A01F205X";
     r[R::Acconti] = "20,00";
     r[R::Tassa] = "2,00";
     r[R::TotCorrispettivi] = "100,00";
     r[R::Totale] = "82,00";
     const std::string expected =
-        "Ric. n. 12/2024       Data: 05/03/2024  Nicol\xC3\xB2 Forl\xC3\xAC De Bortoli Giovan"
-        "  C.F. RSSMRA80A01F205X  Acconti: \xE2\x82\xAC 20,00     Bollo: 2,00      Totale: "
-        "\xE2\x82\xAC 100,00";
+        "Ric. n. 12/2024       Data: 05/03/2024  Nicolò Forlì De Bortoli Giovan"
+        "  C.F. RSSMRA80A01F205X  Acconti: € 20,00     Bollo: 2,00      Totale: "
+        "€ 100,00";
     EXPECT_EQ(ReceiptListLine(r), expected);
     std::string raw;
     AppendReceiptListLine(EncodeRecord(r).data(), raw);
@@ -44,7 +44,7 @@ std::vector<TRicevuta> SearchArchive() {
         return r;
     };
     return {with("2", "Mario Rossi", "Milano"), with("10", "Rossini Srl", "Roma"),
-            with("1", "ROSS\xC3\x8C Luca", "Milano"), with("3", "Rossi Anna", "Torino"),
+            with("1", "ROSSÌ Luca", "Milano"), with("3", "Rossi Anna", "Torino"),
             with("4", "Bianchi", "Milano")};
 }
 
@@ -75,8 +75,8 @@ TEST_P(SearchTest, ListsReceiptsMatchingEveryFilledBox) {
 INSTANTIATE_TEST_SUITE_P(
     Cases, SearchTest,
     ::testing::Values(SearchCase{"LowerCaseFindsAnyCaseOfAtoZ", "rossi", "", {"10", "2", "3"}},
-                      SearchCase{"AccentedCapitalMustMatchExactly", "ross\xC3\xAC", "", {}},
-                      SearchCase{"AccentedCapitalAsTyped", "ROSS\xC3\x8C", "", {"1"}},
+                      SearchCase{"AccentedCapitalMustMatchExactly", "rossì", "", {}},
+                      SearchCase{"AccentedCapitalAsTyped", "ROSSÌ", "", {"1"}},
                       SearchCase{"TrailingBlankIsPartOfTheText", "rossi ", "", {"3"}},
                       SearchCase{"TwoBoxesMustBothMatch", "rossi", "MILANO", {"2"}},
                       SearchCase{
@@ -94,9 +94,9 @@ TEST(SearchTest, ReadFailureIsReported) {
 
 TEST(SearchTest, SortIgnoresTheCaseOfAtoZOnly) {
     LineList list;
-    for (const char* s : {"b", "A", "a", "\xC3\x80", "B"}) list.Add(s);
+    for (const char* s : {"b", "A", "a", "À", "B"}) list.Add(s);
     list.SortCaseless();
-    EXPECT_EQ(list.ToVector(), (std::vector<std::string>{"A", "a", "b", "B", "\xC3\x80"}));
+    EXPECT_EQ(list.ToVector(), (std::vector<std::string>{"A", "a", "b", "B", "À"}));
 }
 
 // Random lists against a plain stable sort of the whole texts: lines with

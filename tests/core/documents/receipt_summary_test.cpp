@@ -17,7 +17,7 @@ namespace {
 
 using namespace testing;
 
-const std::string kEuro = "\xE2\x82\xAC ";
+const std::string kEuro = "€ ";
 
 std::vector<TRicevuta> YearArchive() {
     return {

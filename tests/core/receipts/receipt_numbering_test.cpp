@@ -39,8 +39,8 @@ INSTANTIATE_TEST_SUITE_P(
     Cases, ProposalTest,
     ::testing::Values(ProposalCase{"EmptyArchive", 0, "", "", "1"},
                       ProposalCase{"StartAndCount", 3, "100", "No", "103"},
-                      ProposalCase{"WithYear", 3, "100", "S\xC3\xAC", "103/2026"},
-                      ProposalCase{"BlanksTrimmed", 1, " 7 ", " S\xC3\xAC ", "8/2026"}),
+                      ProposalCase{"WithYear", 3, "100", "Sì", "103/2026"},
+                      ProposalCase{"BlanksTrimmed", 1, " 7 ", " Sì ", "8/2026"}),
     testing::ByName());
 
 TEST(ProposalFailure, StartThatIsNotAWholeNumberGivesTheAccessError) {
@@ -54,10 +54,10 @@ TEST(ProposalFailure, StartThatIsNotAWholeNumberGivesTheAccessError) {
 }
 
 TEST(NumberingScreenTest, ShowLeaveAndApply) {
-    NumberingScreen s = NumberingOnShow("ricevute", "12", "S\xC3\xAC", {});
+    NumberingScreen s = NumberingOnShow("ricevute", "12", "Sì", {});
     EXPECT_EQ(s.inizio, "12");
     EXPECT_TRUE(s.tipo);
-    s = NumberingOnShow("altro", "12", "S\xC3\xAC", {"", false});
+    s = NumberingOnShow("altro", "12", "Sì", {"", false});
     EXPECT_EQ(s.inizio, "1");
     EXPECT_FALSE(s.tipo);
 
@@ -66,7 +66,7 @@ TEST(NumberingScreenTest, ShowLeaveAndApply) {
     EXPECT_EQ(NormaliseNumberingStart("1,2,3"), "1");
 
     EXPECT_EQ(NumberingToApply("ricevute", {" 1 ", false}), (NumberingSettings{"1", "No"}));
-    EXPECT_EQ(NumberingToApply("ricevute", {"5", true}), (NumberingSettings{"5", "S\xC3\xAC"}));
+    EXPECT_EQ(NumberingToApply("ricevute", {"5", true}), (NumberingSettings{"5", "Sì"}));
     EXPECT_EQ(NumberingToApply("clienti", {"5", true}), std::nullopt);
 }
 
@@ -80,8 +80,8 @@ TEST(ReceiptSettings, NumberingAndIssuerDataRoundTripThroughTheSettingsFile) {
     testing::TempFolder dir;
     const auto ini = dir / "Vendarolo.ini";
     EXPECT_EQ(ReadNumberingSettings(ini), (NumberingSettings{"", ""}));
-    ASSERT_EQ(WriteNumberingSettings(ini, {"100", "S\xC3\xAC"}), std::nullopt);
-    EXPECT_EQ(ReadNumberingSettings(ini), (NumberingSettings{"100", "S\xC3\xAC"}));
+    ASSERT_EQ(WriteNumberingSettings(ini, {"100", "Sì"}), std::nullopt);
+    EXPECT_EQ(ReadNumberingSettings(ini), (NumberingSettings{"100", "Sì"}));
 
     ReceiptTexts shown;
     shown[TRicevuta::Ditta] = " Bar Sport ";

@@ -157,7 +157,7 @@ TEST(SaveReceiptTest, WriteFailureGivesTheAccessWarning) {
 }
 
 TEST(SaldataRules, OnlySiAndNoMoveTheCheckBox) {
-    EXPECT_EQ(SaldataCheck("S\xC3\xAC"), true);
+    EXPECT_EQ(SaldataCheck("Sì"), true);
     EXPECT_EQ(SaldataCheck(" No "), false);
     EXPECT_EQ(SaldataCheck(""), std::nullopt);
     EXPECT_EQ(SaldataCheck("si"), std::nullopt);

@@ -58,7 +58,7 @@ TEST(FontMetricsTest, WidthsFollowTheStandardFonts) {
     // 10 characters of Courier at 12 pt: 10 x 0.6 x 12 pt = 72 pt = 96 units.
     EXPECT_DOUBLE_EQ(TextWidth("àèìòù€[]()", FontFamily::CourierNew, 12, false, false), 96.0);
     // A character outside the code page is measured as the '?' it becomes.
-    EXPECT_DOUBLE_EQ(TextWidth("\xE2\x88\x9E", FontFamily::Arial, 10, false, false),
+    EXPECT_DOUBLE_EQ(TextWidth("∞", FontFamily::Arial, 10, false, false),
                      TextWidth("?", FontFamily::Arial, 10, false, false));
 }
 

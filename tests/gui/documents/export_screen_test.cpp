@@ -61,7 +61,7 @@ class ExportFlow : public ExportScreenTest, public ::testing::WithParamInterface
 
 TEST_P(ExportFlow, WritesTheFileAndOpensItUnlessTheAnswerIsNo) {
     const Answers& a = GetParam();
-    Write({MakeReceipt({"1", "01/01/2024", "Nicol\xC3\xB2 <a&b>"})});
+    Write({MakeReceipt({"1", "01/01/2024", "Nicolò <a&b>"})});
     TfrmExpRicevute screen(services, *editor);
     test::ShowActive(&screen);
     services.answerNo = a.answerNo;

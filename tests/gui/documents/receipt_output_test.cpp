@@ -174,7 +174,7 @@ TEST_F(ReceiptOutputTest, PdfIsWrittenAndOpenedUnlessTheAnswerIsNo) {
     ASSERT_EQ(services.messages.size(), 2u);
     EXPECT_EQ(services.messages[1],
               (test::ShownMessage{MessageKind::Confirmation,
-                                  QString::fromUtf8("L'esportazione della scheda in PDF \xc3\xa8 "
+                                  QString::fromUtf8("L'esportazione della scheda in PDF è "
                                                     "terminata con successo.\r\n\r\nSi vuole "
                                                     "aprire il file?")}));
     EXPECT_TRUE(Tool(QStringLiteral("pdftotext"), {PdfPath(), QStringLiteral("-")})

@@ -43,7 +43,7 @@ class SearchScreenTest : public test::AnalysisScreenTest {
 
 TEST_F(SearchScreenTest, ListsMatchesInTextOrderAndShowsTheResultPanel) {
     Write({Receipt("2", "Mario Rossi"), Receipt("10", "Rossini Srl", "Roma"),
-           Receipt("1", "ROSS\xC3\x8C Luca"), Receipt("3", "Bianchi")});
+           Receipt("1", "ROSSÌ Luca"), Receipt("3", "Bianchi")});
     auto screen = Open();
     EXPECT_TRUE(Find<QLineEdit>(screen.get(), "txtNumRic")->hasFocus());
 

@@ -93,20 +93,20 @@ INSTANTIATE_TEST_SUITE_P(
                                   3,
                                   "Ricevute emesse nel mese di aprile 2024",
                                   {"1", "4"},
-                                  {"\xE2\x82\xAC 12,75", "\xE2\x82\xAC 1,00", "\xE2\x82\xAC 2,00",
-                                   "\xE2\x82\xAC 10,25"}},
+                                  {"€ 12,75", "€ 1,00", "€ 2,00",
+                                   "€ 10,25"}},
                       SummaryCase{SummaryKind::kQuarterly,
                                   2,
                                   "Ricevute emesse nel trimestre di luglio, agosto, settembre 2024",
                                   {"5"},
-                                  {"\xE2\x82\xAC 0,10", "\xE2\x82\xAC 0,00", "\xE2\x82\xAC 0,00",
-                                   "\xE2\x82\xAC 0,10"}},
+                                  {"€ 0,10", "€ 0,00", "€ 0,00",
+                                   "€ 0,10"}},
                       SummaryCase{SummaryKind::kAnnual,
                                   0,
                                   "Ricevute emesse nell'anno 2024",
                                   {"1", "4", "5"},
-                                  {"\xE2\x82\xAC 12,85", "\xE2\x82\xAC 1,00", "\xE2\x82\xAC 2,00",
-                                   "\xE2\x82\xAC 10,35"}}),
+                                  {"€ 12,85", "€ 1,00", "€ 2,00",
+                                   "€ 10,35"}}),
     ([](const auto& info) {
         static const char* const kKinds[] = {"Monthly", "Quarterly", "Annual"};
         return std::string(kKinds[static_cast<int>(info.param.kind)]);
@@ -125,10 +125,10 @@ TEST_F(SummaryScreenTest, EmptyArchiveAnnualSummaryPrintsTitleSeparatorAndTotals
     EXPECT_EQ(report.title, "Tipologia riepilogo: Ricevute emesse nell'anno solare.");
     EXPECT_EQ(report.lines, (std::vector<std::string>{
                                 std::string(26, '-'),
-                                "TOT. CORRISPETTIVI:     \xE2\x82\xAC 0,00",
-                                "Tot. acconti:           \xE2\x82\xAC 0,00",
-                                "Tot. imposta di bollo:  \xE2\x82\xAC 0,00",
-                                "Totale saldato:         \xE2\x82\xAC 0,00",
+                                "TOT. CORRISPETTIVI:     € 0,00",
+                                "Tot. acconti:           € 0,00",
+                                "Tot. imposta di bollo:  € 0,00",
+                                "Totale saldato:         € 0,00",
                             }));
     Find<QPushButton>(&screen, "btnStampa")->click();
     EXPECT_EQ(services.printDialogs, 1);
@@ -148,7 +148,7 @@ TEST_F(SummaryScreenTest, PrintedBodyIsTheListThenTheTotals) {
     ASSERT_EQ(report.lines.size(), 3u + 5u);
     EXPECT_EQ(report.lines[0], screen.Results().Lines()[0]);
     EXPECT_EQ(report.lines[3], std::string(26, '-'));
-    EXPECT_EQ(report.lines[7], "Totale saldato:         \xE2\x82\xAC 10,35");
+    EXPECT_EQ(report.lines[7], "Totale saldato:         € 10,35");
 }
 
 TEST_F(SummaryScreenTest, AmountThatIsNotANumberShowsAnErrorAndKeepsTheSelectionPanel) {

@@ -27,7 +27,7 @@ TRicevuta Flagged(std::string numero, std::string saldata, std::string totale = 
 class UnpaidScreenTest : public test::AnalysisScreenTest {};
 
 TEST_F(UnpaidScreenTest, ListsOnlyReceiptsFlaggedNoInFileOrder) {
-    Write({Flagged("1", "S\xC3\xAC"), Flagged("10", "No"), Flagged("3", ""),
+    Write({Flagged("1", "Sì"), Flagged("10", "No"), Flagged("3", ""),
            Flagged("2", "No", "0,00"), Flagged("4", "no")});
     TfrmSospese screen(services, *editor);
     test::ShowActive(&screen);
@@ -40,7 +40,7 @@ TEST_F(UnpaidScreenTest, ListsOnlyReceiptsFlaggedNoInFileOrder) {
 TEST_F(UnpaidScreenTest, DoubleClickLoadsTheReceiptWithItsCardPositionAndCloses) {
     TRicevuta unpaid = Flagged("8", "No");
     unpaid[R::Banca] = "Banca Sella";
-    Write({Flagged("1", "S\xC3\xAC"), Flagged("5", "No"), unpaid});
+    Write({Flagged("1", "Sì"), Flagged("5", "No"), unpaid});
     TfrmSospese screen(services, *editor);
     test::ShowActive(&screen);
 
@@ -63,7 +63,7 @@ TEST_F(UnpaidScreenTest, DoubleClickWithNothingSelectedLoadsNothingButCloses) {
 }
 
 TEST_F(UnpaidScreenTest, EmptyListFindIsAPlainMessageAndPrintStillPrints) {
-    Write({Flagged("1", "S\xC3\xAC")});
+    Write({Flagged("1", "Sì")});
     TfrmSospese screen(services, *editor);
     test::ShowActive(&screen);
     Find<QPushButton>(&screen, "btnTrova")->click();

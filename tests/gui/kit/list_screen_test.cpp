@@ -44,7 +44,7 @@ class ListScreenTest : public test::ScreenTest {
 
 TEST_F(ListScreenTest, ListIsAFixedPitchModelWideEnoughWithScrollBarsShown) {
     ListScreen& list = Make();
-    list.SetLines({"Ric. n. 1", std::string(200, 'x') + "\xE2\x82\xAC"});
+    list.SetLines({"Ric. n. 1", std::string(200, 'x') + "€"});
     QListView* view = list.List();
     EXPECT_EQ(view->objectName(), "lstRecords");
     EXPECT_EQ(view->model()->rowCount(), 2);
