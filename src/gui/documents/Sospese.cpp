@@ -11,7 +11,7 @@
 #include "gui/app/services.h"
 #include "gui/app/widgets.h"
 #include "gui/documents/editor_archive.h"
-#include "gui/report/list_screen.h"
+#include "gui/kit/list_screen.h"
 
 namespace corvelo {
 namespace {

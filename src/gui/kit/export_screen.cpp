@@ -1,4 +1,4 @@
-#include "gui/report/export_screen.h"
+#include "gui/kit/export_screen.h"
 
 #include <QEvent>
 #include <QFile>
