@@ -60,12 +60,6 @@ std::optional<double> AmountNumber(std::string_view text) {
     return negative ? -value : value;
 }
 
-std::size_t RecordCountHint(const std::filesystem::path& path, std::size_t record_size) {
-    std::error_code ec;
-    const auto bytes = std::filesystem::file_size(path, ec);
-    return ec ? 0 : static_cast<std::size_t>(bytes / record_size);
-}
-
 std::string AmountErrorMessage(std::string_view numero, std::string_view amount) {
     return "Attenzione: la ricevuta n. " + std::string(numero) +
            " contiene un importo non valido (\"" + std::string(amount) +

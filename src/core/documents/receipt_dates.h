@@ -10,6 +10,7 @@
 #include <string>
 #include <string_view>
 
+#include "core/app/archive_scan.h"  // RecordCountHint
 #include "core/storage/text.h"
 
 namespace corvelo {
@@ -27,10 +28,6 @@ DatePieces DatePiecesOf(std::string_view data);
 // quotient of two doubles (its digits and a power of ten below 10^16),
 // whose division is rounded once, exactly as the full conversion rounds.
 std::optional<double> AmountNumber(std::string_view text);
-
-// A rough number of records of the file at `path`, to size result lists
-// (0 when the size cannot be read).
-std::size_t RecordCountHint(const std::filesystem::path& path, std::size_t record_size);
 
 // The amount error shared by the summaries and the statistics.
 std::string AmountErrorMessage(std::string_view numero, std::string_view amount);

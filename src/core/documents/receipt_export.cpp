@@ -1,6 +1,6 @@
 #include "core/documents/receipt_export.h"
 
-#include "core/documents/archive_scan.h"
+#include "core/app/archive_scan.h"
 
 namespace corvelo {
 

@@ -1,7 +1,7 @@
 #include "core/documents/receipt_list_line.h"
 
+#include "core/app/archive_scan.h"
 #include "core/app/routines.h"
-#include "core/documents/archive_scan.h"
 #include "core/storage/text.h"
 
 namespace corvelo {
@@ -57,27 +57,7 @@ void AppendReceiptListLine(const char* record, std::string& out) {
 
 LocatedReceipt LocateReceiptByLine(const std::filesystem::path& path, std::string_view line,
                                    FileSystem& fs) {
-    LocatedReceipt out;
-    const std::string_view wanted = TrimView(line);
-    std::string built;
-    std::string last_bytes;
-    out.status = ArchiveReader::Scan(
-        path, R::kSize,
-        [&](const char* record, std::size_t card) {
-            built.clear();
-            AppendReceiptListLine(record, built);
-            if (TrimView(built) == wanted) {
-                out.card = card;
-                last_bytes.assign(record, R::kSize);
-            }
-        },
-        fs);
-    if (!out.status.ok()) {
-        out.card = 0;
-        return out;
-    }
-    if (out.card != 0) DecodeRecord(last_bytes, out.record);
-    return out;
+    return LocateByLine<TRicevuta>(path, line, AppendReceiptListLine, fs);
 }
 
 }  // namespace corvelo

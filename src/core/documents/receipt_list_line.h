@@ -12,6 +12,7 @@
 #include <string>
 #include <string_view>
 
+#include "core/app/record_search.h"
 #include "core/storage/file_system.h"
 #include "core/storage/ricevuta.h"
 #include "core/storage/status.h"
@@ -23,12 +24,7 @@ std::string ReceiptListLine(const TRicevuta& record);
 // The same line from the raw bytes of a record, appended to `out`.
 void AppendReceiptListLine(const char* record, std::string& out);
 
-struct LocatedReceipt {
-    Status status;
-    std::size_t card = 0;  // 1-based; 0 when no record gives the line
-    TRicevuta record;      // the record at `card`
-    bool found() const { return status.ok() && card != 0; }
-};
+using LocatedReceipt = LocatedRecord<TRicevuta>;
 
 // The record behind a double-clicked list line: every record's line is
 // built and compared with `line`, both trimmed; when several records give

@@ -7,7 +7,8 @@
 #include <string>
 #include <string_view>
 
-#include "core/documents/line_list.h"
+#include "core/app/line_list.h"
+#include "core/app/record_search.h"  // SearchTextMatches
 #include "core/storage/file_system.h"
 #include "core/storage/ricevuta.h"
 #include "core/storage/status.h"
@@ -29,19 +30,14 @@ using ReceiptSearchTexts = std::array<std::string, 10>;
 // Number of boxes whose trimmed text is not empty (lblConta).
 std::size_t CountSearchBoxes(const ReceiptSearchTexts& boxes);
 
-// True when the text as typed occurs in `field`, A-Z compared as a-z and
-// every other character (accented letters too) as it is. An empty text
-// matches nothing.
-bool SearchTextMatches(std::string_view typed, std::string_view field);
-
 struct ReceiptListResult {
     LineList lines;
     Status status;  // a failure keeps the lines gathered before it
 };
 
-// "Cerca": every receipt for which at least CountSearchBoxes() boxes match
-// (so with no box filled every receipt), as list lines sorted by
-// CompareCaseless.
+// "Cerca": every receipt matched by CriteriaMatcher (at least
+// CountSearchBoxes() boxes match, so with no box filled every receipt), as
+// list lines sorted by CompareCaseless.
 ReceiptListResult SearchReceipts(const std::filesystem::path& path, const ReceiptSearchTexts& boxes,
                                  FileSystem& fs = DefaultFileSystem());
 

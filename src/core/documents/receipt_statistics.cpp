@@ -1,7 +1,7 @@
 #include "core/documents/receipt_statistics.h"
 
 #include "core/app/routines.h"
-#include "core/documents/archive_scan.h"
+#include "core/app/archive_scan.h"
 #include "core/documents/receipt_dates.h"
 #include "core/storage/cp1252.h"
 #include "core/storage/messages.h"

@@ -3,7 +3,7 @@
 #include <optional>
 
 #include "core/app/routines.h"
-#include "core/documents/archive_scan.h"
+#include "core/app/archive_scan.h"
 #include "core/documents/receipt_dates.h"
 #include "core/documents/receipt_list_line.h"
 #include "core/storage/messages.h"

@@ -9,7 +9,7 @@
 #include <string_view>
 #include <vector>
 
-#include "core/documents/line_list.h"
+#include "core/app/line_list.h"
 #include "core/receipts/notice.h"
 #include "core/storage/file_system.h"
 #include "core/storage/status.h"

@@ -12,7 +12,7 @@
 #include <algorithm>
 
 #include "core/app/list_find.h"
-#include "core/documents/line_list.h"
+#include "core/app/line_list.h"
 #include "core/report/templates.h"
 #include "gui/app/conventions.h"
 #include "gui/app/widgets.h"

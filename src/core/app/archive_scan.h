@@ -89,6 +89,10 @@ inline std::string_view RawField(const char* record, const RecordField& f) {
     return std::string_view(text + begin, end - begin);
 }
 
+// A rough number of records of the file at `path`, to size result lists
+// (0 when the size cannot be read).
+std::size_t RecordCountHint(const std::filesystem::path& path, std::size_t record_size);
+
 // Appends Windows-1252 bytes to a UTF-8 text.
 void AppendCp1252(std::string_view bytes, std::string& out);
 

@@ -1,8 +1,9 @@
-#include "core/documents/archive_scan.h"
+#include "core/app/archive_scan.h"
 
 #include <algorithm>
 #include <cstring>
 #include <new>
+#include <system_error>
 
 #include "core/storage/cp1252.h"
 #include "core/storage/fixed_text_inline.h"
@@ -53,6 +54,12 @@ Status ArchiveReader::Next(const char** first, std::size_t* records) {
 Status ArchiveReader::Close() {
     std::unique_ptr<File> file = std::move(file_);
     return file->Close();
+}
+
+std::size_t RecordCountHint(const std::filesystem::path& path, std::size_t record_size) {
+    std::error_code ec;
+    const auto bytes = std::filesystem::file_size(path, ec);
+    return ec ? 0 : static_cast<std::size_t>(bytes / record_size);
 }
 
 void AppendCp1252(std::string_view bytes, std::string& out) {

@@ -1,4 +1,4 @@
-#include "core/documents/line_list.h"
+#include "core/app/line_list.h"
 
 #include <algorithm>
 #include <array>
