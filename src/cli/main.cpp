@@ -39,6 +39,10 @@ CliCommand::CliCommand(std::string word, std::string usage, Handler handler) {
     Commands()[std::move(word)] = Entry{std::move(usage), std::move(handler)};
 }
 
+CliCommand::CliCommand(std::string word, std::string subword, std::string usage, Handler handler) {
+    Commands()[word + " " + subword] = Entry{std::move(usage), std::move(handler)};
+}
+
 }  // namespace corvelo::cli
 
 int main(int argc, char** argv) {
@@ -50,6 +54,13 @@ int main(int argc, char** argv) {
         args.erase(args.begin(), args.begin() + 2);
     }
     if (args.empty()) return Usage(std::cerr);
+    if (args.size() >= 2) {
+        auto two = Commands().find(args[0] + " " + args[1]);
+        if (two != Commands().end()) {
+            Context ctx{dir, {args.begin() + 2, args.end()}, std::cout, std::cerr};
+            return two->second.handler(ctx);
+        }
+    }
     auto it = Commands().find(args[0]);
     if (it == Commands().end()) return Usage(std::cerr);
     Context ctx{dir, {args.begin() + 1, args.end()}, std::cout, std::cerr};

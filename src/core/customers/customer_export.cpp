@@ -48,7 +48,7 @@ CustomerExportGrid FillCustomerExportGrid(const std::filesystem::path& path, Fil
     CustomerExportGrid out;
     bool first = true;
     const std::size_t n = RecordCountHint(path, C::kSize);
-    if (n != 0) out.grid.Reserve(n, 256);
+    if (n != 0) out.grid.Reserve(n, 384);
     out.status = ArchiveReader::Scan(
         path, C::kSize,
         [&](const char* record, std::size_t card) {
