@@ -27,7 +27,7 @@
 #include <string_view>
 #include <vector>
 
-#include "core/documents/line_list.h"
+#include "core/app/line_list.h"
 #include "gui/kit/list_screen.h"
 
 class QHBoxLayout;
