@@ -11,6 +11,7 @@
 
 #include "core/customers/card_folder.h"
 #include "core/customers/customer_card.h"
+#include "core/customers/customer_lists.h"
 #include "gui/app/Guida.h"
 #include "gui/app/conventions.h"
 #include "gui/app/services.h"
@@ -18,6 +19,7 @@
 #include "gui/checks/check_screen.h"
 #include "gui/customers/DaRinnovare.h"
 #include "gui/customers/ExpClienti.h"
+#include "gui/customers/TrovaClienti.h"
 #include "gui/customers/customer_form.h"
 #include "gui/kit/AllegaCartella.h"
 #include "gui/kit/Cartella.h"
@@ -316,6 +318,12 @@ void TfrmAnagrafica::WireCommands() {
     on("btnEmail", [this] { btnEmailClick(); });
     on("cmdGuida", [this] { ShowHelp(this, services_, HelpTopic::Anagrafica); });
     on("cmdEsci", [this] { close(); });
+    on("cmdTrova", [this] {
+        TfrmTrovaClienti search(services_, *this, this);
+        SetTextOf(search.findChild<QWidget*>(QStringLiteral("lblMemory")),
+                  Q(kCustomerSearchTagCard));
+        search.exec();
+    });
     on("cmdScaduti", [this] {
         TfrmDaRinnovare due(services_, *this, this);
         due.exec();
