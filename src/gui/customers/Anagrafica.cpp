@@ -34,6 +34,10 @@ namespace {
 
 constexpr const char* kCheckPicture = ":/pictures/controlla.svg";
 
+// Every file failure of the card editor is an error box.
+constexpr CardFailureKinds kFileFailures = {NoticeKind::kError, NoticeKind::kError,
+                                            NoticeKind::kError};
+
 constexpr HintRule kHints[] = {
     {"cmdNuovo", "Prepara la schermata per la registrazione di una nuova scheda."},
     {"cmdSalva", "Salva la scheda corrente in archivio."},
@@ -249,7 +253,9 @@ QVBoxLayout* BuildColumn(std::span<const PanelLayout> panels, QWidget* parent) {
 }  // namespace
 
 TfrmAnagrafica::TfrmAnagrafica(Services& services, AppShell& shell, QWidget* parent)
-    : WorkAreaWindow(shell, parent), services_(services) {
+    : WorkAreaWindow(shell, parent),
+      services_(services),
+      form_(*this, services, CustomerFields(), kFileFailures) {
     setObjectName(QStringLiteral("TfrmAnagrafica"));
     setWindowTitle(Q(kCustomerCaption));
     BuildScreen();
@@ -320,8 +326,7 @@ void TfrmAnagrafica::WireCommands() {
     on("cmdEsci", [this] { close(); });
     on("cmdTrova", [this] {
         TfrmTrovaClienti search(services_, *this, this);
-        SetTextOf(search.findChild<QWidget*>(QStringLiteral("lblMemory")),
-                  Q(kCustomerSearchTagCard));
+        SetFormText(search, "lblMemory", Q(kCustomerSearchTagCard));
         search.exec();
     });
     on("cmdScaduti", [this] {
@@ -332,10 +337,7 @@ void TfrmAnagrafica::WireCommands() {
         TfrmExpClienti exporting(services_, this);
         exporting.exec();
     });
-    on("btnCodFisc", [this] {
-        ShowTaxCodeCheck(this, services_,
-                         TextOf(findChild<QWidget*>(QStringLiteral("txtCodFisc"))));
-    });
+    on("btnCodFisc", [this] { ShowTaxCodeCheck(this, services_, FormText(*this, "txtCodFisc")); });
     struct Check {
         const char* button;
         const char* box;
@@ -348,14 +350,9 @@ void TfrmAnagrafica::WireCommands() {
     };
     for (const Check& check : kChecks) {
         on(check.button, [this, check] {
-            ShowCheck(this, services_, check.kind,
-                      TextOf(findChild<QWidget*>(QLatin1String(check.box))).trimmed());
+            ShowCheck(this, services_, check.kind, FormText(*this, check.box).trimmed());
         });
     }
-}
-
-void TfrmAnagrafica::Focus(const QString& name) {
-    if (auto* w = findChild<QWidget*>(name)) w->setFocus(Qt::OtherFocusReason);
 }
 
 void TfrmAnagrafica::showEvent(QShowEvent* event) {
@@ -367,27 +364,21 @@ void TfrmAnagrafica::showEvent(QShowEvent* event) {
 void TfrmAnagrafica::cmdNuovoClick() {
     ShowCustomerOnForm(*this, BlankCustomerCard(CivilDate(services_.Today())), "");
     for (auto* province : findChildren<ProvinceBox*>()) province->ClearSelection();
-    Focus(QStringLiteral("txtCognome"));
+    form_.Focus("txtCognome");
 }
 
 void TfrmAnagrafica::cmdSalvaClick() {
     const CustomerSaveOutcome outcome =
-        SaveCustomer(CustomerArchive(services_), ReadCustomerForm(*this),
-                     Utf8(TextOf(findChild<QWidget*>(QStringLiteral("lblPosizione")))));
-    SetTextOf(findChild<QWidget*>(QStringLiteral("lblPosizione")), Q(outcome.position));
+        SaveCustomer(CustomerArchive(services_), ReadCustomerForm(*this), form_.Position());
+    form_.SetPosition(outcome.position);
     services_.Show(outcome.notice);
-    if (!outcome.focus.empty()) Focus(Q(outcome.focus));
+    if (!outcome.focus.empty()) form_.Focus(outcome.focus);
 }
 
 void TfrmAnagrafica::Browse(CardMove move) {
-    const CustomerShown shown =
-        BrowseCustomers(move, CustomerArchive(services_),
-                        Utf8(TextOf(findChild<QWidget*>(QStringLiteral("lblPosizione")))));
-    if (shown.texts) {
-        ShowCustomerOnForm(*this, *shown.texts, shown.position);
-    } else {
-        SetTextOf(findChild<QWidget*>(QStringLiteral("lblPosizione")), Q(shown.position));
-    }
+    const CustomerShown shown = BrowseCustomers(move, CustomerArchive(services_), form_.Position());
+    if (shown.texts) ShowCustomerOnForm(*this, *shown.texts, shown.position);
+    form_.SetPosition(shown.position);
     services_.Show(shown.notice);
 }
 
@@ -402,14 +393,13 @@ void TfrmAnagrafica::cmdStampaClick() {
 }
 
 void TfrmAnagrafica::cmdCartellaClick() {
-    const CardFolderRequest request =
-        RequestCardFolder(Utf8(TextOf(findChild<QWidget*>(QStringLiteral("lblPosizione")))));
+    const CardFolderRequest request = RequestCardFolder(form_.Position());
     if (!request.memory) {
         services_.Show(request.notice);
         return;
     }
     TfrmCartella folder(services_, this);
-    SetTextOf(folder.findChild<QWidget*>(QStringLiteral("lblMemory")), Q(*request.memory));
+    SetFormText(folder, "lblMemory", Q(*request.memory));
     folder.exec();
 }
 
@@ -418,7 +408,7 @@ void TfrmAnagrafica::cmdFileClick() {
 }
 
 void TfrmAnagrafica::btnEmailClick() {
-    const QString address = TextOf(findChild<QWidget*>(QStringLiteral("txtEmail")));
+    const QString address = FormText(*this, "txtEmail");
     services_.ShellOpen(QLatin1Char('"') + Q(MailtoLink(Utf8(address))) + QLatin1Char('"'));
 }
 

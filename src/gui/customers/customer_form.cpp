@@ -1,9 +1,11 @@
 #include "gui/customers/customer_form.h"
 
 #include <QWidget>
+#include <array>
 
-#include "gui/app/conventions.h"
+#include "core/storage/text.h"
 #include "gui/app/services.h"
+#include "gui/kit/card_form.h"
 #include "gui/kit/text.h"
 
 namespace corvelo {
@@ -12,19 +14,29 @@ std::filesystem::path CustomerArchive(const Services& services) {
     return FsPath(services.DataPath(Q(kClientiFileName)));
 }
 
+std::span<const CardField> CustomerFields() {
+    static const std::array<CardField, TCliente::kFieldCount> fields = [] {
+        std::array<CardField, TCliente::kFieldCount> out{};
+        for (std::size_t f = 0; f < out.size(); ++f) {
+            out[f] = {f, CustomerControlName(f),
+                      f < kCustomerBoxes.size() ? kCustomerBoxes[f].label : std::string_view()};
+        }
+        return out;
+    }();
+    return fields;
+}
+
 CustomerTexts ReadCustomerForm(const QWidget& card) {
     CustomerTexts texts;
-    for (std::size_t f = 0; f < texts.size(); ++f) {
-        texts[f] = Utf8(TextOf(card.findChild<QWidget*>(Q(CustomerControlName(f)))));
-    }
+    ReadCardControls(card, CustomerFields(), texts);
     return texts;
 }
 
 void ShowCustomerOnForm(QWidget& card, const CustomerTexts& texts, std::string_view position) {
-    for (std::size_t f = 0; f < texts.size(); ++f) {
-        SetTextOf(card.findChild<QWidget*>(Q(CustomerControlName(f))), Q(texts[f]).trimmed());
-    }
-    SetTextOf(card.findChild<QWidget*>(QStringLiteral("lblPosizione")), Q(position));
+    CustomerTexts trimmed;
+    for (std::size_t f = 0; f < texts.size(); ++f) trimmed[f] = Trim(texts[f]);
+    ShowCardControls(card, CustomerFields(), trimmed);
+    SetFormText(card, "lblPosizione", Q(position));
 }
 
 }  // namespace corvelo
