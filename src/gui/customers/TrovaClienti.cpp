@@ -18,10 +18,15 @@ std::string CountLine(std::size_t entries) {
     return CustomerSearchCountLine(entries);
 }
 
+// Wide enough for a whole line up to the notes.
 const SearchScreenTexts kTexts = {
-    "TfrmTrovaClienti", " Trova clienti in archivio", ":/pictures/trova.svg",
-    "TROVA CLIENTI",    kCustomerSearchReportTitle,   &CountLine,
-    QSize(1000, 600),
+    .name = "TfrmTrovaClienti",
+    .caption = " Trova clienti in archivio",
+    .picture = ":/pictures/trova.svg",
+    .title = "TROVA CLIENTI",
+    .reportTitle = kCustomerSearchReportTitle,
+    .countLine = &CountLine,
+    .size = QSize(1220, 620),
 };
 
 // The ten boxes as the search shell lays them out, from the customer table.
