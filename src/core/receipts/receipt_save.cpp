@@ -80,8 +80,8 @@ ReceiptSaveOutcome SaveReceipt(const std::filesystem::path& path, const ReceiptT
         return out;
     }
 
-    CardSaveOutcome card =
-        WriteCard(path, ReceiptFromTexts(out.texts), position, kReceiptCardFailures, fs);
+    CardSaveOutcome card = StoreCard(path, ReceiptFromTexts(out.texts), position,
+                                     ReceiptCardFields(), kReceiptCardFailures, fs);
     static_cast<CardSaveOutcome&>(out) = std::move(card);
     return out;
 }

@@ -66,7 +66,7 @@ TEST_F(CardFormTest, FieldsGoToTheirControlsAndComeBackTrimmed) {
 TEST_F(CardFormTest, BrowsingAndSavingShowTheCardThePositionAndTheMessageInTheEditorsKinds) {
     TCliente card;
     card[TCliente::Cognome] = "Verdi";
-    form.ShowSaved(WriteCard(File(), card, "", kErrors));
+    form.ShowSaved(StoreCard(File(), card, "", kFields, kErrors));
     EXPECT_EQ(Text("lblPosizione"), "1");
     EXPECT_EQ(services.LastMessage(), Q(kMsgSchedaInserita));
 
