@@ -255,7 +255,7 @@ QVBoxLayout* BuildColumn(std::span<const PanelLayout> panels, QWidget* parent) {
 TfrmAnagrafica::TfrmAnagrafica(Services& services, AppShell& shell, QWidget* parent)
     : WorkAreaWindow(shell, parent),
       services_(services),
-      form_(*this, services, CustomerFields(), kFileFailures) {
+      form_(*this, services, CustomerCardFields(), kFileFailures) {
     setObjectName(QStringLiteral("TfrmAnagrafica"));
     setWindowTitle(Q(kCustomerCaption));
     BuildScreen();

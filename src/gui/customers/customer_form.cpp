@@ -1,7 +1,6 @@
 #include "gui/customers/customer_form.h"
 
 #include <QWidget>
-#include <array>
 
 #include "core/storage/text.h"
 #include "gui/app/services.h"
@@ -14,28 +13,16 @@ std::filesystem::path CustomerArchive(const Services& services) {
     return FsPath(services.DataPath(Q(kClientiFileName)));
 }
 
-std::span<const CardField> CustomerFields() {
-    static const std::array<CardField, TCliente::kFieldCount> fields = [] {
-        std::array<CardField, TCliente::kFieldCount> out{};
-        for (std::size_t f = 0; f < out.size(); ++f) {
-            out[f] = {f, CustomerControlName(f),
-                      f < kCustomerBoxes.size() ? kCustomerBoxes[f].label : std::string_view()};
-        }
-        return out;
-    }();
-    return fields;
-}
-
 CustomerTexts ReadCustomerForm(const QWidget& card) {
     CustomerTexts texts;
-    ReadCardControls(card, CustomerFields(), texts);
+    ReadCardControls(card, CustomerCardFields(), texts);
     return texts;
 }
 
 void ShowCustomerOnForm(QWidget& card, const CustomerTexts& texts, std::string_view position) {
     CustomerTexts trimmed;
     for (std::size_t f = 0; f < texts.size(); ++f) trimmed[f] = Trim(texts[f]);
-    ShowCardControls(card, CustomerFields(), trimmed);
+    ShowCardControls(card, CustomerCardFields(), trimmed);
     SetFormText(card, "lblPosizione", Q(position));
 }
 

@@ -8,10 +8,8 @@
 
 #include <QString>
 #include <filesystem>
-#include <span>
 #include <string_view>
 
-#include "core/app/card_editor.h"
 #include "core/customers/customer_card.h"
 
 class QWidget;
@@ -22,10 +20,6 @@ class Services;
 
 // Clienti.pro in the data folder.
 std::filesystem::path CustomerArchive(const Services& services);
-
-// Each field of the card with its control and caption (the hidden labels
-// have no caption).
-std::span<const CardField> CustomerFields();
 
 // The texts of the card's 51 controls, as shown (untrimmed).
 CustomerTexts ReadCustomerForm(const QWidget& card);
