@@ -23,6 +23,7 @@
 #include "gui/app/services.h"
 #include "gui/app/widgets.h"
 #include "gui/checks/check_screen.h"
+#include "gui/customers/TrovaClienti.h"
 #include "gui/documents/AnteprimaRicevuta.h"
 #include "gui/documents/ExpRicevute.h"
 #include "gui/documents/PDF_Ricevuta.h"
@@ -37,7 +38,7 @@
 #include "gui/receipts/Logo.h"
 #include "gui/receipts/Numerazione.h"
 #include "gui/receipts/receipt_lines.h"
-#include "gui/receipts/receipt_panels.h"
+#include "gui/kit/panels.h"
 
 namespace corvelo {
 
@@ -435,8 +436,8 @@ void TfrmRicevute::WireCommands() {
         pages_->ShowPage(page);
         if (QWidget* w = findChild<QWidget*>(box)) w->setFocus(Qt::OtherFocusReason);
     });
-    // cmdImporta and the impMagNN pictures open the customer search and the
-    // warehouse import, which belong to the customer and warehouse areas.
+    // The impMagNN pictures open the warehouse import, which belongs to the
+    // warehouse area.
     OpenDocumentScreens();
 }
 
@@ -448,6 +449,7 @@ void TfrmRicevute::OpenDocumentScreens() {
     };
     static constexpr Opening kOpenings[] = {
         {"cmdTrova", &OpenFromEditor<TfrmTrovaRicevute>, Handover::kTag},
+        {"cmdImporta", &OpenFromEditor<TfrmTrovaClienti>, Handover::kTag},
         {"cmdSospese", &OpenFromEditor<TfrmSospese>, Handover::kNothing},
         {"cmdEsporta", &OpenFromEditor<TfrmExpRicevute>, Handover::kNothing},
         {"cmdRiepMensile", &OpenFromEditor<TfrmRiepMensile>, Handover::kYear},

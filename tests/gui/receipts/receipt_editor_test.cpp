@@ -497,6 +497,7 @@ TEST_F(EditorTest, DocumentButtonsOpenTheirScreensWithTagOrYear) {
         const char* text;
     } openings[] = {
         {"cmdTrova", "corvelo::TfrmTrovaRicevute", "lblMemory", "ricevute"},
+        {"cmdImporta", "corvelo::TfrmTrovaClienti", "lblMemory", "ricevute"},
         {"cmdSospese", "corvelo::TfrmSospese", nullptr, nullptr},
         {"cmdEsporta", "corvelo::TfrmExpRicevute", nullptr, nullptr},
         {"cmdRiepMensile", "corvelo::TfrmRiepMensile", "lblAnno", "2024"},
