@@ -404,7 +404,7 @@ TEST_F(CardTest, PrintingAnUnsavedCardPrintsWhatTheScreenShows) {
     Set("txtAcquisto", QStringLiteral("Divano"));
     report::ReportDocument sheet = card.CardSheet();
     EXPECT_EQ(sheet.FindText("txtCampo01")->Text(), "Rossi Mario");
-    EXPECT_EQ(sheet.FindText("txtCampo22")->Text(), "Divano  Importo rata: \xE2\x82\xAC 0,00");
+    EXPECT_EQ(sheet.FindText("txtCampo22")->Text(), "Divano  Importo rata: € 0,00");
     EXPECT_EQ(sheet.FindText("txtCalce")->Text(),
               "Stampa eseguita in data 15/03/2024 alle ore 09:05:07");
     Press("cmdStampa");
