@@ -35,6 +35,8 @@ class CardTest : public test::CustomerScreenTest {
 
 TEST_F(CardTest, EveryBoxIsCaptionedAndLimitedAndNothingIsCutOrOverlapsAt1366x768) {
     OpenCard();
+    const ScreenKit* kit = ScreenKit::Of(&card);
+    ASSERT_NE(kit, nullptr);
     std::vector<QWidget*> shown;
     for (const CustomerBox& box : kCustomerBoxes) {
         const QString name = Q(box.control);
@@ -45,7 +47,8 @@ TEST_F(CardTest, EveryBoxIsCaptionedAndLimitedAndNothingIsCutOrOverlapsAt1366x76
         QLineEdit* edit = qobject_cast<QLineEdit*>(control);
         if (auto* province = qobject_cast<ProvinceBox*>(control)) edit = province->lineEdit();
         ASSERT_NE(edit, nullptr) << box.control;
-        EXPECT_EQ(edit->maxLength(), box.max_length) << box.control;
+        EXPECT_EQ(kit->TypingLimit(name), static_cast<int>(box.max_length))
+            << box.control;
         // Readable: the caption whole, the box at least a few characters wide.
         EXPECT_GE(caption->width(), caption->sizeHint().width()) << box.control;
         EXPECT_GE(control->width(), 34) << box.control;
