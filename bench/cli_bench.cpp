@@ -144,9 +144,21 @@ void BM_CliSearchAll(benchmark::State& state) {
     AgainstCat(state, Command({"search", "receipts", "2024"}), kReceipts + 1);
 }
 
-// The file is flushed to disk before it is renamed into place.
+// The file is flushed to disk before it is renamed into place; from the
+// second run on, the rename replaces the file of the run before (as a user's
+// repeated export does), and the file system then frees its 100 MB.
 void BM_CliExport(benchmark::State& state) {
-    AgainstCat(state, Command({"export", "receipts", "2024"}), 0);
+    const auto command = Command({"export", "receipts", "2024"});
+    // Checked once before it is timed: the markup of a row's 17 cells alone
+    // is over 850 bytes, so a file with every row cannot be smaller.
+    Run(command);
+    std::error_code ec;
+    const auto bytes = std::filesystem::file_size(TheArchive().dir() / "Archivio_Ricevute.xls", ec);
+    if (ec || bytes < kReceipts * 850) {
+        state.SkipWithError("the export wrote too few rows");
+        return;
+    }
+    AgainstCat(state, command, 0);
 }
 
 double Min(const std::vector<double>& v) {

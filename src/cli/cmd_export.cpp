@@ -39,13 +39,15 @@ int Run(Context& ctx) {
     } else if (a.size() != 2) {
         return Usage(ctx);
     }
-    const ReceiptExportGrid g = FillReceiptExportGrid(ctx.dir / ReceiptArchiveFileName(year));
-    if (!g.status.ok()) {
+    // Written as the archive is read: the rows are never all in memory.
+    const ReceiptExportWrite w =
+        WriteReceiptExportFromArchive(ctx.dir / ReceiptArchiveFileName(year), out);
+    if (!w.archive.ok()) {
         // The screen would export what it read; a script is better told.
         ctx.err << kMsgAccessoArchivio << "\n";
         return kFileError;
     }
-    if (!WriteReceiptExport(out, g.grid)) {
+    if (!w.file.ok()) {
         ctx.err << kMsgEsportaFallita << "\n";
         return kFileError;
     }

@@ -94,6 +94,13 @@ run export receipts 2024 --out "$DIR/altro.xls"
 cmp -s "$X" "$DIR/altro.xls" || fail "export --out"
 run export receipts 2024 --out "$DIR/missing/x.xls"
 [ "$RC" = 3 ] || fail "export to a missing folder: exit $RC"
+# An archive that cannot be read is told apart from a file that cannot be
+# written, and the file it was being exported to stays as it was.
+mkdir "$DIR/2099.ric"
+run export receipts 2099 --out "$DIR/altro.xls"
+case "$ERR" in "Attenzione: il sistema non permette di accedere all'archivio."*) ;;
+*) fail "export of an unreadable archive: $RC $ERR" ;; esac
+[ "$RC" = 3 ] && cmp -s "$X" "$DIR/altro.xls" || fail "export of an unreadable archive: $RC"
 
 run unpaid 2025
 [ "$RC" = 0 ] && [ -z "$OUT" ] && [ -f "$DIR/2025.ric" ] || fail "missing archive: $RC $OUT"

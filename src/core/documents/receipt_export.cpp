@@ -70,4 +70,29 @@ bool WriteReceiptExport(const std::filesystem::path& file, const TextGrid& grid)
     return WriteSpreadsheetFile(file, kReceiptExportWorksheet, headers, grid);
 }
 
+ReceiptExportWrite WriteReceiptExportFromArchive(const std::filesystem::path& archive,
+                                                 const std::filesystem::path& file,
+                                                 FileSystem& fs) {
+    ReceiptExportWrite out;
+    const auto headers = ReceiptExportHeaders();
+    const Status written = WriteSpreadsheetRows(
+        file, kReceiptExportWorksheet, headers,
+        [&](SpreadsheetRowWriter& rows) {
+            out.archive = ArchiveReader::Scan(
+                archive, R::kSize,
+                [&](const char* record, std::size_t) {
+                    for (std::size_t c = 1; c < kReceiptExportColumns.size(); ++c) {
+                        rows.Cell(RawField(record, R::kFields[kReceiptExportColumns[c].field]));
+                    }
+                    rows.EndRow();
+                    return rows.ok();
+                },
+                fs);
+            return out.archive;
+        },
+        fs);
+    if (out.archive.ok()) out.file = written;
+    return out;
+}
+
 }  // namespace corvelo

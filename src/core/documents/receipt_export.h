@@ -48,4 +48,18 @@ std::string ReceiptExportBytes(const TextGrid& grid);
 // whole; false when it cannot be written (the old file then stays).
 bool WriteReceiptExport(const std::filesystem::path& file, const TextGrid& grid);
 
+struct ReceiptExportWrite {
+    Status archive;  // reading the archive
+    Status file;     // replacing the file; ok when the archive failed first
+    bool ok() const { return archive.ok() && file.ok(); }
+};
+
+// Writes Archivio_Ricevute.xls (or any `file`) straight from the archive at
+// `archive` (created empty when missing), each row as its record is read:
+// the bytes of FillReceiptExportGrid then WriteReceiptExport, without the
+// grid in memory. On any failure the old file stays as it was.
+ReceiptExportWrite WriteReceiptExportFromArchive(const std::filesystem::path& archive,
+                                                 const std::filesystem::path& file,
+                                                 FileSystem& fs = DefaultFileSystem());
+
 }  // namespace corvelo

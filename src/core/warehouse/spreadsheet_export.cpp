@@ -1,6 +1,7 @@
 #include "core/warehouse/spreadsheet_export.h"
 
 #include <array>
+#include <utility>
 
 #include "core/storage/cp1252.h"
 #include "core/storage/file_replace.h"
@@ -77,6 +78,12 @@ void AppendEscaped(Sink& sink, std::string_view utf8) {
     flush_run();
 }
 
+constexpr std::array<bool, 256> kSpecial = [] {
+    std::array<bool, 256> special{};
+    for (unsigned char c : {'&', '<', '>', '"'}) special[c] = true;
+    return special;
+}();
+
 constexpr std::string_view kHead =
     "<html xmlns:o=\"urn:schemas-microsoft-com:office:office\" "
     "xmlns:x=\"urn:schemas-microsoft-com:office:excel\" "
@@ -121,9 +128,23 @@ constexpr std::string_view kRowEnd = "</td></tr>";
 #undef CORVELO_DATA_CELL
 constexpr std::string_view kTail = "</table></body></html>";
 
+// Appends Windows-1252 bytes with the four HTML specials as entities: the
+// bytes AppendEscaped gives for their UTF-8 text, since every byte of the
+// code page (the five undefined ones too) comes back from UTF-8 as itself.
+void AppendEscapedCp1252(FileSink& sink, std::string_view bytes) {
+    std::size_t run = 0;  // start of the bytes not yet appended
+    for (std::size_t i = 0; i < bytes.size(); ++i) {
+        const char c = bytes[i];
+        if (!kSpecial[static_cast<unsigned char>(c)]) continue;
+        if (i > run) sink.Append(bytes.substr(run, i - run));
+        sink.Append(c == '&' ? "&amp;" : c == '<' ? "&lt;" : c == '>' ? "&gt;" : "&quot;");
+        run = i + 1;
+    }
+    if (bytes.size() > run) sink.Append(bytes.substr(run));
+}
+
 template <class Sink>
-void WritePieces(Sink& sink, std::string_view worksheet, std::span<const SpreadsheetColumn> headers,
-                 const TextGrid& grid) {
+void WriteHead(Sink& sink, std::string_view worksheet, std::span<const SpreadsheetColumn> headers) {
     sink.Append(kHead);
     AppendEscaped(sink, worksheet);
     sink.Append(kAfterName);
@@ -135,6 +156,12 @@ void WritePieces(Sink& sink, std::string_view worksheet, std::span<const Spreads
         sink.Append("</td>");
     }
     sink.Append("</tr>");
+}
+
+template <class Sink>
+void WritePieces(Sink& sink, std::string_view worksheet, std::span<const SpreadsheetColumn> headers,
+                 const TextGrid& grid) {
+    WriteHead(sink, worksheet, headers);
     for (std::size_t r = 0; r < grid.RowCount(); ++r) {
         if (grid.ColumnCount() < 2) {
             sink.Append("<tr></tr>");
@@ -163,6 +190,43 @@ bool WriteSpreadsheetFile(const std::filesystem::path& path, std::string_view wo
                           std::span<const SpreadsheetColumn> headers, const TextGrid& grid) {
     return ReplaceFile(path, [&](FileSink& sink) { WritePieces(sink, worksheet, headers, grid); })
         .ok();
+}
+
+void SpreadsheetRowWriter::Cell(std::string_view cp1252) {
+    sink_.Append(in_row_ ? kNextCell : kRowStart);
+    in_row_ = true;
+    AppendEscapedCp1252(sink_, TrimView(cp1252));
+}
+
+void SpreadsheetRowWriter::EndRow() {
+    sink_.Append(in_row_ ? kRowEnd : std::string_view("<tr></tr>"));
+    in_row_ = false;
+    ++rows_;
+}
+
+Status WriteSpreadsheetRows(const std::filesystem::path& path, std::string_view worksheet,
+                            std::span<const SpreadsheetColumn> headers,
+                            const std::function<Status(SpreadsheetRowWriter&)>& rows,
+                            FileSystem& fs) {
+    return ReplaceFile(
+        path,
+        [&](FileSink& sink) {
+            WriteHead(sink, worksheet, headers);
+            SpreadsheetRowWriter writer(sink);
+            if (Status s = rows(writer); !s.ok()) {
+                sink.Fail(std::move(s));
+                return;
+            }
+            if (writer.in_row_) writer.EndRow();
+            if (writer.rows_ == 0) {
+                for (std::size_t r = 0; r < TextGrid::kInitialRows; ++r) {
+                    for (std::size_t c = 0; c < headers.size(); ++c) writer.Cell({});
+                    writer.EndRow();
+                }
+            }
+            sink.Append(kTail);
+        },
+        fs);
 }
 
 bool WriteSpreadsheetFile(const std::filesystem::path& path, std::string_view bytes) {

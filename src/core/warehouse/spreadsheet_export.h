@@ -5,10 +5,15 @@
 
 #include <cstddef>
 #include <filesystem>
+#include <functional>
 #include <span>
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "core/storage/file_replace.h"
+#include "core/storage/file_system.h"
+#include "core/storage/status.h"
 
 namespace corvelo {
 
@@ -90,5 +95,45 @@ bool WriteSpreadsheetFile(const std::filesystem::path& path, std::string_view by
 // while the rest is built.
 bool WriteSpreadsheetFile(const std::filesystem::path& path, std::string_view worksheet,
                           std::span<const SpreadsheetColumn> headers, const TextGrid& grid);
+
+// The data rows of a file written as they are produced, for an export that
+// writes while it reads its archive and so never holds the rows in memory.
+class SpreadsheetRowWriter {
+  public:
+    SpreadsheetRowWriter(const SpreadsheetRowWriter&) = delete;
+    SpreadsheetRowWriter& operator=(const SpreadsheetRowWriter&) = delete;
+
+    // Appends a data cell to the current row: `cp1252` is Windows-1252
+    // bytes (an archive field as stored), trimmed and escaped as a grid
+    // cell is, so that a cell gives the bytes its UTF-8 text would.
+    void Cell(std::string_view cp1252);
+    // Ends the current row.
+    void EndRow();
+
+    // False once the file can no longer be written (a producer may stop).
+    bool ok() const { return sink_.ok(); }
+
+  private:
+    friend Status WriteSpreadsheetRows(const std::filesystem::path&, std::string_view,
+                                       std::span<const SpreadsheetColumn>,
+                                       const std::function<Status(SpreadsheetRowWriter&)>&,
+                                       FileSystem&);
+    explicit SpreadsheetRowWriter(FileSink& sink) : sink_(sink) {}
+
+    FileSink& sink_;
+    bool in_row_ = false;
+    std::size_t rows_ = 0;
+};
+
+// Replaces the file at `path` through ReplaceFile with the file whose data
+// rows `rows` writes into the writer it is given, streamed to the disk as
+// they come. A failure that `rows` returns gives the replacement up (the old
+// file stays) and is returned; so is a failure of the replacement itself.
+// A file without data rows gets the TextGrid::kInitialRows empty rows of
+// headers.size() cells that a grid starts with, as the screens write it.
+Status WriteSpreadsheetRows(const std::filesystem::path& path, std::string_view worksheet,
+                            std::span<const SpreadsheetColumn> headers,
+                            const std::function<Status(SpreadsheetRowWriter&)>& rows,
+                            FileSystem& fs = DefaultFileSystem());
 
 }  // namespace corvelo

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "core/storage/archive_scan.h"
+#include "support/fault_file_system.h"
 #include "support/receipt_archive.h"
 
 namespace corvelo {
@@ -123,6 +125,89 @@ TEST(ReceiptExportTest, FileIsReplacedWholeOrNotAtAll) {
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()),
                             std::filesystem::directory_iterator()),
               1);  // no temporary file left behind
+}
+
+// Puts raw Windows-1252 bytes into field `f` of an encoded record, past
+// the conversion from UTF-8 (so that any byte can be stored).
+void PokeField(std::string& record, R::Field f, std::string_view bytes) {
+    const RecordField& field = R::kFields[f];
+    ASSERT_LE(bytes.size(), field.capacity);
+    record[field.offset] = static_cast<char>(bytes.size());
+    record.replace(field.offset + 1, bytes.size(), bytes);
+}
+
+// The headless export writes from the archive as it reads it; its file must
+// be the one the screen writes from its grid, byte for byte.
+TEST(ReceiptExportTest, StreamedFromTheArchiveEqualsTheGridFile) {
+    std::string every_byte;  // 01..FF, the four specials and the undefined five among them
+    for (int b = 1; b < 256; ++b) every_byte += static_cast<char>(b);
+    std::string odd = EncodeRecord(MakeReceipt({"7", "01/01/2024"}));
+    PokeField(odd, R::Note, every_byte.substr(0, 250));
+    PokeField(odd, R::Riferimenti, every_byte.substr(250));
+    constexpr char kPadded[] = " \t\x01 a\0b & \x81\x8D\x8F\x90\x9D \x1F ";
+    PokeField(odd, R::Cliente, std::string(kPadded, sizeof kPadded - 1));
+    PokeField(odd, R::Banca, "   ");
+    odd[R::kFields[R::ViaCliente].offset] = static_cast<char>(255);  // length past the field
+    std::string many;
+    for (int n = 1; n <= 400; ++n) {
+        many +=
+            EncodeRecord(MakeReceipt({std::to_string(n), "01/01/2024", "Citt\xC3\xA0 & \"Co\""}));
+    }
+    const struct {
+        const char* name;
+        std::string archive;
+    } cases[] = {
+        {"odd bytes", odd + EncodeRecord(MakeReceipt({"8", "02/01/2024", "Rossi"}))},
+        {"across write blocks", many},
+        {"empty archive: ten empty rows", ""},
+        {"trailing partial record", many.substr(0, R::kSize + 100)},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        TempFolder dir;
+        WriteBytes(dir / "2024.ric", c.archive);
+        const ReceiptExportGrid g = FillReceiptExportGrid(dir / "2024.ric");
+        ASSERT_TRUE(g.status.ok());
+        const auto file = dir / std::string(kReceiptExportFileName);
+        const ReceiptExportWrite w = WriteReceiptExportFromArchive(dir / "2024.ric", file);
+        ASSERT_TRUE(w.ok());
+        EXPECT_EQ(ReadBytes(file), ReceiptExportBytes(g.grid));
+    }
+}
+
+TEST(ReceiptExportTest, StreamedExportFailureKeepsTheOldFile) {
+    TempFolder dir;
+    std::string archive;
+    for (int n = 1; n <= 400; ++n) {
+        archive += EncodeRecord(MakeReceipt({std::to_string(n), "01/01/2024"}));
+    }
+    WriteBytes(dir / "2024.ric", archive);
+    const auto file = dir / std::string(kReceiptExportFileName);
+    WriteBytes(file, "old contents");
+    const struct {
+        const char* name;
+        IoOp op;
+        int skip;
+        bool archive_fails;
+    } cases[] = {
+        {"archive read fails part way", IoOp::kRead, 1, true},
+        {"archive cannot be opened", IoOp::kOpen, 0, true},
+        {"file write fails part way", IoOp::kWrite, 1, false},
+        {"file flush fails", IoOp::kFlush, 0, false},
+        {"rename fails", IoOp::kRename, 0, false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        FaultFileSystem fs;
+        fs.FailOnce(c.op, c.skip);
+        const ReceiptExportWrite w = WriteReceiptExportFromArchive(dir / "2024.ric", file, fs);
+        EXPECT_EQ(w.archive.op(), c.archive_fails ? c.op : IoOp::kNone);
+        EXPECT_EQ(w.file.op(), c.archive_fails ? IoOp::kNone : c.op);
+        EXPECT_EQ(ReadBytes(file), "old contents");
+        EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()),
+                                std::filesystem::directory_iterator()),
+                  2);  // no temporary file left behind
+    }
 }
 
 }  // namespace
