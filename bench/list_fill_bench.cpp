@@ -19,8 +19,8 @@
 #include "core/documents/receipt_search.h"
 #include "core/documents/receipt_summary.h"
 #include "gui/app/services.h"
-#include "gui/report/export_screen.h"
-#include "gui/report/list_screen.h"
+#include "gui/kit/export_screen.h"
+#include "gui/kit/list_screen.h"
 
 namespace {
 

@@ -13,14 +13,14 @@
 #include "gui/app/services.h"
 #include "gui/app/shell.h"
 #include "gui/app/widgets.h"
+#include "gui/kit/buttons.h"
+#include "gui/kit/text.h"
 
 namespace corvelo {
 
 namespace {
 
-QString FromCore(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
+constexpr QSize kButtonSize(96, 28);
 
 std::filesystem::path PasswordFile(const Services& services) {
     return std::filesystem::path(services.DataPath(QStringLiteral("unins000.dll")).toStdString());
@@ -32,14 +32,6 @@ QLineEdit* MakePasswordBox(const QString& name, QWidget* parent) {
     box->setEchoMode(QLineEdit::Password);
     box->setMinimumHeight(26);
     return box;
-}
-
-QPushButton* MakeButton(const QString& name, const QString& text, QWidget* parent) {
-    auto* button = new QPushButton(text, parent);
-    button->setObjectName(name);
-    button->setAutoDefault(false);
-    button->setMinimumSize(96, 28);
-    return button;
 }
 
 QWidget* MakeBand(QWidget* parent, const QString& picture, const QString& text) {
@@ -73,11 +65,12 @@ TfrmPassword::TfrmPassword(Services& services, AppShell& shell, QWidget* parent)
     auto* lblRigo05 = MakeLabel(QStringLiteral("lblRigo05"),
                                 QStringLiteral("Immetti la password e premi OK."), this);
     txtPassword_ = MakePasswordBox(QStringLiteral("txtPassword"), this);
-    cmdOK_ = MakeButton(QStringLiteral("cmdOK"), QStringLiteral("OK"), this);
+    cmdOK_ = MakeButton(QStringLiteral("cmdOK"), QStringLiteral("OK"), this, kButtonSize);
     cmdOK_->setEnabled(false);
-    auto* cmdEsci = MakeButton(QStringLiteral("cmdEsci"), QStringLiteral("Esci"), this);
-    auto* btnCambiaPassword =
-        MakeButton(QStringLiteral("btnCambiaPassword"), QStringLiteral("Cambia password"), this);
+    auto* cmdEsci =
+        MakeButton(QStringLiteral("cmdEsci"), QStringLiteral("Esci"), this, kButtonSize);
+    auto* btnCambiaPassword = MakeButton(QStringLiteral("btnCambiaPassword"),
+                                         QStringLiteral("Cambia password"), this, kButtonSize);
     btnCambiaPassword->setMinimumWidth(140);
     lblMemory_ = MakeHiddenLabel(QStringLiteral("lblMemory"), this);
 
@@ -129,12 +122,12 @@ void TfrmPassword::cmdOKClick() {
             shell_.ShowStartMenu();
             break;
         case PasswordCheck::Wrong:
-            services_.Message(FromCore(kPasswordWrongMessage));
+            services_.Message(Q(kPasswordWrongMessage));
             txtPassword_->clear();
             txtPassword_->setFocus(Qt::OtherFocusReason);
             break;
         case PasswordCheck::Failure:
-            services_.Message(FromCore(kPasswordReadFailureMessage));
+            services_.Message(Q(kPasswordReadFailureMessage));
             break;
     }
 }
@@ -172,9 +165,10 @@ TfrmCambiaPassword::TfrmCambiaPassword(Services& services, AppShell& shell, QWid
     txtPasswordOld_ = MakePasswordBox(QStringLiteral("txtPasswordOld"), this);
     txtPasswordNew_ = MakePasswordBox(QStringLiteral("txtPasswordNew"), this);
     txtConferma_ = MakePasswordBox(QStringLiteral("txtConferma"), this);
-    cmdOK_ = MakeButton(QStringLiteral("cmdOK"), QStringLiteral("OK"), this);
+    cmdOK_ = MakeButton(QStringLiteral("cmdOK"), QStringLiteral("OK"), this, kButtonSize);
     cmdOK_->setEnabled(false);
-    auto* cmdEsci = MakeButton(QStringLiteral("cmdEsci"), QStringLiteral("Chiudi"), this);
+    auto* cmdEsci =
+        MakeButton(QStringLiteral("cmdEsci"), QStringLiteral("Chiudi"), this, kButtonSize);
     lblMemory_ = MakeHiddenLabel(QStringLiteral("lblMemory"), this);
 
     auto* grid = new QGridLayout;
@@ -228,7 +222,7 @@ void TfrmCambiaPassword::cmdOKClick() {
     const PasswordChange change =
         ChangePassword(PasswordFile(services_), txtPasswordOld_->text().toStdString(),
                        txtPasswordNew_->text().toStdString(), txtConferma_->text().toStdString());
-    services_.Message(FromCore(change.message));
+    services_.Message(Q(change.message));
     switch (change.outcome) {
         case PasswordChangeOutcome::Changed:
             close();

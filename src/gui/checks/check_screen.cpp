@@ -14,17 +14,10 @@
 #include "gui/checks/CodFisc.h"
 #include "gui/checks/Iban.h"
 #include "gui/checks/PartitaIVA.h"
+#include "gui/kit/buttons.h"
 
 namespace corvelo {
 namespace {
-
-QPushButton* MakeButton(const QString& name, const QString& text, QWidget* parent) {
-    auto* button = new QPushButton(text, parent);
-    button->setObjectName(name);
-    button->setAutoDefault(false);
-    button->setMinimumSize(100, 28);
-    return button;
-}
 
 // The key filter and typing rule of the box; the trimming of the payment
 // card box, which also filters keys, is applied by the screen itself.
@@ -57,8 +50,10 @@ CheckScreen::CheckScreen(Services& services, CheckKind kind, const Texts& texts,
     box_->setFont(bold);
     box_->setMinimumHeight(28);
 
-    btnControlla_ = MakeButton(QStringLiteral("btnControlla"), QStringLiteral("Controlla"), this);
-    auto* btnChiudi = MakeButton(QStringLiteral("btnChiudi"), QStringLiteral("Chiudi"), this);
+    btnControlla_ = MakeButton(QStringLiteral("btnControlla"), QStringLiteral("Controlla"), this,
+                               QSize(100, 28));
+    auto* btnChiudi =
+        MakeButton(QStringLiteral("btnChiudi"), QStringLiteral("Chiudi"), this, QSize(100, 28));
 
     auto* fields = new QVBoxLayout;
     fields->setSpacing(10);

@@ -3,7 +3,7 @@
 // data folder.
 #pragma once
 
-#include "gui/report/export_screen.h"
+#include "gui/kit/export_screen.h"
 
 namespace corvelo {
 

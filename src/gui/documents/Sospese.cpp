@@ -11,17 +11,11 @@
 #include "gui/app/services.h"
 #include "gui/app/widgets.h"
 #include "gui/documents/editor_archive.h"
-#include "gui/report/list_screen.h"
+#include "gui/kit/buttons.h"
+#include "gui/kit/list_screen.h"
+#include "gui/kit/text.h"
 
 namespace corvelo {
-namespace {
-
-QString Q(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-}  // namespace
-
 TfrmSospese::TfrmSospese(Services& services, QWidget& editor, QWidget* parent)
     : QDialog(parent), services_(services), editor_(editor) {
     setObjectName(QStringLiteral("TfrmSospese"));
@@ -39,10 +33,7 @@ TfrmSospese::TfrmSospese(Services& services, QWidget& editor, QWidget* parent)
 
     auto* hint = new QLabel(Q(kDoubleClickHelp), this);
     hint->setStyleSheet(QStringLiteral("color: crimson;"));
-    auto* btnChiudi = new QPushButton(QStringLiteral("Chiudi"), this);
-    btnChiudi->setObjectName(QStringLiteral("btnChiudi"));
-    btnChiudi->setAutoDefault(false);
-    btnChiudi->setMinimumSize(110, 28);
+    auto* btnChiudi = MakeButton(QStringLiteral("btnChiudi"), QStringLiteral("Chiudi"), this);
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(hint);
     buttons->addStretch(1);

@@ -18,6 +18,7 @@
 #include "gui/app/conventions.h"
 #include "gui/app/services.h"
 #include "gui/app/widgets.h"
+#include "gui/kit/buttons.h"
 #include "gui/report/chart_painter.h"
 
 namespace corvelo {
@@ -35,15 +36,10 @@ constexpr HintRule kHints[] = {
     {"cmdGuida", "Visualizza la pagina della guida sensibile al contesto."},
 };
 
-const QString kIdleHint = QStringLiteral("Grafico statistico degli incassi annuali.");
+// Only the height is fixed; each button sets its own width.
+constexpr QSize kButtonSize(0, 32);
 
-QPushButton* MakeButton(const QString& name, const QString& text, QWidget* parent) {
-    auto* button = new QPushButton(text, parent);
-    button->setObjectName(name);
-    button->setAutoDefault(false);
-    button->setMinimumHeight(32);
-    return button;
-}
+const QString kIdleHint = QStringLiteral("Grafico statistico degli incassi annuali.");
 
 // Moving the mouse over the chart clears the hint line, as the background
 // does.
@@ -132,7 +128,8 @@ TfrmStatistiche::TfrmStatistiche(Services& services, AppShell& shell, QWidget* p
         txtAnno_->setFont(yearFont);
         txtAnno_->setAlignment(Qt::AlignCenter);
         txtAnno_->setFixedWidth(150);
-        auto* btnApri = MakeButton(QStringLiteral("btnApri"), QStringLiteral("Apri"), panAvvio_);
+        auto* btnApri =
+            MakeButton(QStringLiteral("btnApri"), QStringLiteral("Apri"), panAvvio_, kButtonSize);
         btnApri->setMinimumWidth(110);
         btnApri->setMinimumHeight(txtAnno_->sizeHint().height());
         connect(btnApri, &QPushButton::clicked, this, [this] { btnApriClick(); });
@@ -198,14 +195,16 @@ TfrmStatistiche::TfrmStatistiche(Services& services, AppShell& shell, QWidget* p
         chart_ = new ChartView(QStringLiteral("ChartStats"), panContainer_);
         chart_->SetChart(report::StatisticsChartFrame(kind_));
 
-        auto* btnTorta = MakeButton(QStringLiteral("btnTorta"),
-                                    QStringLiteral("Visualizza grafico a torta"), panContainer_);
-        auto* btnBarre = MakeButton(QStringLiteral("btnBarre"),
-                                    QStringLiteral("Visualizza grafico a barre"), panContainer_);
+        auto* btnTorta =
+            MakeButton(QStringLiteral("btnTorta"), QStringLiteral("Visualizza grafico a torta"),
+                       panContainer_, kButtonSize);
+        auto* btnBarre =
+            MakeButton(QStringLiteral("btnBarre"), QStringLiteral("Visualizza grafico a barre"),
+                       panContainer_, kButtonSize);
         auto* btnStampa = MakeButton(QStringLiteral("btnStampa"), QStringLiteral("Stampa grafico"),
-                                     panContainer_);
-        auto* btnEsci =
-            MakeButton(QStringLiteral("btnEsci"), QStringLiteral("Esci"), panContainer_);
+                                     panContainer_, kButtonSize);
+        auto* btnEsci = MakeButton(QStringLiteral("btnEsci"), QStringLiteral("Esci"), panContainer_,
+                                   kButtonSize);
         for (QPushButton* b : {btnTorta, btnBarre, btnStampa, btnEsci}) b->setMinimumWidth(200);
         connect(btnTorta, &QPushButton::clicked, this, [this] { btnTortaClick(); });
         connect(btnBarre, &QPushButton::clicked, this, [this] { btnBarreClick(); });

@@ -15,7 +15,7 @@
 #include "gui/app/widgets.h"
 #include "gui/documents/editor_archive.h"
 #include "gui/documents/receipt_form.h"
-#include "gui/report/list_screen.h"
+#include "gui/kit/list_screen.h"
 
 namespace corvelo {
 namespace {

@@ -1,19 +1,19 @@
 #include "gui/documents/editor_archive.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 
 #include "core/documents/receipt_list_line.h"
 #include "gui/app/services.h"
 #include "gui/documents/receipt_form.h"
+#include "gui/kit/text.h"
 
 namespace corvelo {
 
 std::filesystem::path EditorArchive(const QWidget& editor, const Services& services) {
     QString file = FormText(editor, "lblFile").trimmed();
     if (QFileInfo(file).isRelative()) file = services.DataPath(file);
-    return std::filesystem::path(QFile::encodeName(QDir::toNativeSeparators(file)).toStdString());
+    return FsPath(QDir::toNativeSeparators(file));
 }
 
 bool LoadReceiptByLine(QWidget& editor, const Services& services, std::string_view line) {

@@ -12,6 +12,7 @@
 #include "gui/app/services.h"
 #include "gui/app/widgets.h"
 #include "gui/documents/receipt_form.h"
+#include "gui/kit/buttons.h"
 #include "gui/report/report_painter.h"
 
 namespace corvelo {
@@ -23,14 +24,7 @@ QFont Verdana(int points, bool bold = false) {
     return font;
 }
 
-QPushButton* MakeButton(const QString& name, const QString& text, QWidget* parent) {
-    auto* button = new QPushButton(text, parent);
-    button->setObjectName(name);
-    button->setFont(Verdana(9));
-    button->setAutoDefault(false);
-    button->setMinimumSize(130, 30);
-    return button;
-}
+constexpr QSize kButtonSize(130, 30);
 
 }  // namespace
 
@@ -80,9 +74,10 @@ ReceiptOutputScreen::ReceiptOutputScreen(Services& services, QWidget& editor, co
     panelRow->addWidget(picture, 0, Qt::AlignTop);
     panelRow->addLayout(words, 1);
 
-    auto* btnAnnulla = MakeButton(QStringLiteral("btnAnnulla"), QStringLiteral("Annulla"), this);
+    auto* btnAnnulla =
+        MakeButton(QStringLiteral("btnAnnulla"), QStringLiteral("Annulla"), this, kButtonSize);
     auto* btnStampa =
-        MakeButton(QStringLiteral("btnStampa"), QString::fromUtf8(texts.action), this);
+        MakeButton(QStringLiteral("btnStampa"), QString::fromUtf8(texts.action), this, kButtonSize);
     connect(btnAnnulla, &QPushButton::clicked, this, &QDialog::reject);
     connect(btnStampa, &QPushButton::clicked, this, [this] { btnStampaClick(); });
 

@@ -16,14 +16,14 @@
 #include "gui/app/widgets.h"
 #include "gui/documents/editor_archive.h"
 #include "gui/documents/receipt_form.h"
-#include "gui/report/list_screen.h"
+#include "gui/kit/buttons.h"
+#include "gui/kit/list_screen.h"
+#include "gui/kit/text.h"
 
 namespace corvelo {
 namespace {
 
-QString Q(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
+constexpr QSize kButtonSize(140, 30);
 
 struct KindTexts {
     const char* name;
@@ -48,14 +48,6 @@ KindTexts TextsOf(SummaryKind kind) {
     }
     return {"TfrmRiepAnnuale", " Corvelo - Riepilogo annuale ricevute emesse", "RIEPILOGO ANNUALE",
             ":/pictures/riepilogo_a.svg", ""};
-}
-
-QPushButton* MakeButton(const QString& name, const QString& text, QWidget* parent) {
-    auto* button = new QPushButton(text, parent);
-    button->setObjectName(name);
-    button->setAutoDefault(false);
-    button->setMinimumSize(140, 30);
-    return button;
 }
 
 QFont TotalsFont() {
@@ -152,8 +144,8 @@ QWidget* SummaryScreen::BuildSelectionPanel() {
 
     auto* lblApri =
         MakeLabel(QStringLiteral("lblApri"), QString::fromUtf8(texts.instruction), card);
-    auto* btnVisualizza =
-        MakeButton(QStringLiteral("btnVisualizza"), QStringLiteral("Visualizza"), card);
+    auto* btnVisualizza = MakeButton(QStringLiteral("btnVisualizza"), QStringLiteral("Visualizza"),
+                                     card, kButtonSize);
     static constexpr PictureEntry kPictures[] = {
         {"icoGuida", ":/pictures/guida.svg", "Guida"},
         {"icoEsci", ":/pictures/esci.svg", "Esci"},
@@ -227,7 +219,8 @@ QWidget* SummaryScreen::BuildResultPanel() {
         totals->addWidget(caption, i, 0);
         totals->addWidget(totals_[i], i, 1);
     }
-    auto* btnEsci = MakeButton(QStringLiteral("btnEsci"), QStringLiteral("Esci"), panContainer_);
+    auto* btnEsci =
+        MakeButton(QStringLiteral("btnEsci"), QStringLiteral("Esci"), panContainer_, kButtonSize);
     results_->PrintButton()->setMinimumSize(160, 30);
     auto* buttons = new QVBoxLayout;
     buttons->addStretch(1);

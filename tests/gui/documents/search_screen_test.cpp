@@ -9,7 +9,7 @@
 #include "core/documents/receipt_search.h"
 #include "core/storage/messages.h"
 #include "gui/documents/TrovaRicevute.h"
-#include "gui/report/list_screen.h"
+#include "gui/kit/list_screen.h"
 
 namespace corvelo {
 namespace {

@@ -11,7 +11,7 @@
 #include "gui/documents/RiepAnnuale.h"
 #include "gui/documents/RiepMensile.h"
 #include "gui/documents/RiepTrimestrale.h"
-#include "gui/report/list_screen.h"
+#include "gui/kit/list_screen.h"
 
 namespace corvelo {
 namespace {

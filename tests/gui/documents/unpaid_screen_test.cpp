@@ -7,7 +7,7 @@
 #include "analysis_fixture.h"
 #include "core/app/list_find.h"
 #include "gui/documents/Sospese.h"
-#include "gui/report/list_screen.h"
+#include "gui/kit/list_screen.h"
 
 namespace corvelo {
 namespace {

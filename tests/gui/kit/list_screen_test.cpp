@@ -1,4 +1,4 @@
-#include "gui/report/list_screen.h"
+#include "gui/kit/list_screen.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,6 @@
-#include "gui/report/export_screen.h"
+#include "gui/kit/export_screen.h"
 
 #include <QEvent>
-#include <QFile>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -12,13 +11,10 @@
 #include "gui/app/conventions.h"
 #include "gui/app/services.h"
 #include "gui/app/widgets.h"
+#include "gui/kit/text.h"
 
 namespace corvelo {
 namespace {
-
-QString Q(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 constexpr HintRule kHints[] = {
     {"cmdEsporta", "Esporta l'archivio in formato Microsoft Excel."},
@@ -160,7 +156,7 @@ void ExportScreen::showEvent(QShowEvent* event) {
 void ExportScreen::cmdEsportaClick() {
     if (services_.AnsweredNo(Q(kMsgEsportaConferma))) return;
     const QString path = FilePath();
-    if (!WriteFile(std::filesystem::path(QFile::encodeName(path).toStdString()), Grid())) {
+    if (!WriteFile(FsPath(path), Grid())) {
         services_.Message(Q(kMsgEsportaFallita));
         return;
     }

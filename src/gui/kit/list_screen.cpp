@@ -1,4 +1,4 @@
-#include "gui/report/list_screen.h"
+#include "gui/kit/list_screen.h"
 
 #include <QFontMetrics>
 #include <QHBoxLayout>
@@ -16,6 +16,8 @@
 #include "core/report/templates.h"
 #include "gui/app/conventions.h"
 #include "gui/app/widgets.h"
+#include "gui/kit/buttons.h"
+#include "gui/kit/text.h"
 #include "gui/report/report_painter.h"
 
 namespace corvelo {
@@ -25,10 +27,6 @@ std::size_t CodePoints(const std::string& text) {
     std::size_t n = 0;
     for (const char c : text) n += (static_cast<unsigned char>(c) & 0xC0) != 0x80;
     return n;
-}
-
-QString Q(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
 // Every line is as wide as the list's scroll extent, so the view scrolls
@@ -46,16 +44,6 @@ class FixedWidthDelegate : public QStyledItemDelegate {
   private:
     int width_ = kListItemWidth;
 };
-
-QPushButton* MakeButton(const QString& name, const QString& text, QWidget* parent) {
-    auto* button = new QPushButton(text, parent);
-    button->setObjectName(name);
-    button->setAutoDefault(false);
-    button->setDefault(false);
-    button->setMinimumSize(110, 28);
-    button->setFont(look::Base());
-    return button;
-}
 
 }  // namespace
 
@@ -111,6 +99,8 @@ ListScreen::ListScreen(Services& services, QWidget* screen, const ListScreenOpti
     txtTrova_ = MakeBox(QStringLiteral("txtTrova"), screen);
     btnTrova_ = MakeButton(QStringLiteral("btnTrova"), QStringLiteral("Trova"), screen);
     btnStampa_ = MakeButton(QStringLiteral("btnStampa"), options_.printCaption, screen);
+    btnTrova_->setFont(look::Base());
+    btnStampa_->setFont(look::Base());
     connect(btnTrova_, &QPushButton::clicked, this, &ListScreen::btnTrovaClick);
     connect(btnStampa_, &QPushButton::clicked, this, &ListScreen::btnStampaClick);
 

@@ -1,0 +1,30 @@
+// The one crossing between the core's texts (UTF-8 std::string) and paths
+// and the screens' QString. Header only, so every screen module, the application's
+// own screens included, uses it without linking the kit.
+#pragma once
+
+#include <QFile>
+#include <QString>
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+namespace corvelo {
+
+// A core text as the screens show it.
+inline QString Q(std::string_view utf8) {
+    return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
+}
+
+// A screen text as the core takes it.
+inline std::string Utf8(const QString& text) {
+    return text.toStdString();
+}
+
+// A path as the core's file functions take it (in the file system's own
+// encoding of names).
+inline std::filesystem::path FsPath(const QString& path) {
+    return std::filesystem::path(QFile::encodeName(path).toStdString());
+}
+
+}  // namespace corvelo
