@@ -4,6 +4,7 @@
 
 #include "gui/app/services.h"
 #include "gui/app/shell.h"
+#include "gui/customers/Anagrafica.h"
 #include "gui/documents/Statistiche.h"
 #include "gui/receipts/MenuRicevute.h"
 #include "gui/receipts/Ricevute.h"
@@ -31,7 +32,8 @@ Screens InstallWorkAreas(corvelo::AppShell& shell, corvelo::Services& services) 
     auto* menu =
         Keep(screens, std::make_unique<TfrmMenuRicevute>(services, shell, *editor, statistics));
     shell.SetWorkArea(WorkArea::Ricevute, menu);
-    // shell.SetWorkArea(corvelo::WorkArea::Anagrafica, new TfrmAnagrafica(services, shell));
+    shell.SetWorkArea(WorkArea::Anagrafica,
+                      Keep(screens, std::make_unique<TfrmAnagrafica>(services, shell)));
     // shell.SetWorkArea(corvelo::WorkArea::Magazzino, new TfrmMagazzino(services, shell));
     return screens;
 }

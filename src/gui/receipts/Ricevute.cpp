@@ -38,7 +38,7 @@
 #include "gui/receipts/Logo.h"
 #include "gui/receipts/Numerazione.h"
 #include "gui/receipts/receipt_lines.h"
-#include "gui/receipts/receipt_panels.h"
+#include "gui/kit/panels.h"
 
 namespace corvelo {
 

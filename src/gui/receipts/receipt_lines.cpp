@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "gui/app/widgets.h"
-#include "gui/receipts/receipt_panels.h"
+#include "gui/kit/panels.h"
 
 namespace corvelo {
 

@@ -1,4 +1,4 @@
-#include "gui/receipts/receipt_panels.h"
+#include "gui/kit/panels.h"
 
 #include <QFontMetrics>
 #include <QFrame>
@@ -80,18 +80,24 @@ QFrame* MakePanelFrame(const QString& name, const QString& title,
     return frame;
 }
 
+int CaptionColumnWidth(const PanelLayout& panel, const QFont& font) {
+    // As wide as the widest first caption that fits beside its box.
+    const QFontMetrics metrics(font);
+    int width = 0;
+    for (const PanelRow& row : panel.rows) {
+        const int w = metrics.horizontalAdvance(QString::fromUtf8(row.cells[0].caption));
+        if (w <= kWidestSideCaption) width = qMax(width, w + 8);
+    }
+    return width;
+}
+
 QFrame* BuildPanel(const PanelLayout& panel, std::span<const BoxRule> boxes, QWidget* parent) {
     QFrame* frame = MakePanelFrame(QLatin1String(panel.name), QString::fromUtf8(panel.title),
                                    panel.heading, parent);
     auto* column = static_cast<QVBoxLayout*>(frame->layout());
 
-    // The column of first captions is as wide as the widest one that fits beside its box.
     const QFontMetrics metrics(frame->font());
-    int captionColumn = 0;
-    for (const PanelRow& row : panel.rows) {
-        const int w = metrics.horizontalAdvance(QString::fromUtf8(row.cells[0].caption));
-        if (w <= kWidestSideCaption) captionColumn = qMax(captionColumn, w + 8);
-    }
+    const int captionColumn = qMax(panel.captionWidth, CaptionColumnWidth(panel, frame->font()));
 
     auto* grid = new QGridLayout;
     grid->setHorizontalSpacing(6);

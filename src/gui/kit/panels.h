@@ -1,9 +1,11 @@
-// The boxed panels of the receipt editor (issuer, customer, number,
-// totals), each laid out from a table of rows: a caption, the box it
-// names and an optional picture button beside the box. The first caption
-// of every row sits in one column so the boxes line up.
+// The framed panels of the card editors (the receipt editor's issuer,
+// customer, number and totals; the customer card's sections), each laid out
+// from a table of rows: a caption, the box it names and an optional picture
+// button beside the box. The first caption of every row sits in one column
+// so the boxes line up.
 #pragma once
 
+#include <QFont>
 #include <QString>
 #include <QWidget>
 #include <span>
@@ -37,7 +39,13 @@ struct PanelLayout {
     const char* title;  // heading text
     std::span<const PanelRow> rows;
     std::span<const HeadingButton> heading;
+    // The column of first captions is at least this wide (panels stacked in
+    // one column pass the same width, so their boxes line up too).
+    int captionWidth = 0;
 };
+
+// The width BuildPanel gives the column of first captions of panel.
+int CaptionColumnWidth(const PanelLayout& panel, const QFont& font);
 
 // Builds the panel. Boxes whose rule in `boxes` is BoxKind::Province are
 // province boxes, all others line edits.

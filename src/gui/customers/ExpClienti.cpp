@@ -1,0 +1,42 @@
+#include "gui/customers/ExpClienti.h"
+
+#include <array>
+
+#include "core/customers/customer_export.h"
+#include "gui/app/services.h"
+#include "gui/customers/customer_form.h"
+#include "gui/kit/text.h"
+
+namespace corvelo {
+namespace {
+
+std::array<TextGridModel::Column, kCustomerExportColumns.size()> GridColumns() {
+    std::array<TextGridModel::Column, kCustomerExportColumns.size()> columns{};
+    for (std::size_t i = 0; i < columns.size(); ++i) {
+        const CustomerExportColumn& c = kCustomerExportColumns[i];
+        // On screen a little narrower than in the file; the number column is small.
+        columns[i] = {c.header, i == 0 ? 40 : c.exported_width / 2 + 30};
+    }
+    return columns;
+}
+
+constexpr ExportScreenTexts kTexts = {"TfrmExpClienti", kCustomerExportCaption.data(),
+                                      HelpTopic::ExpClienti, kCustomerExportFileName};
+
+}  // namespace
+
+TfrmExpClienti::TfrmExpClienti(Services& services, QWidget* parent)
+    : ExportScreen(services, kTexts, GridColumns(), parent) {}
+
+TextGrid TfrmExpClienti::ReadGrid() {
+    CustomerExportGrid filled = FillCustomerExportGrid(CustomerArchive(services_));
+    readFailed_ = !filled.status.ok();
+    if (readFailed_) services_.Message(Q(kMsgEsportaFallita));
+    return std::move(filled.grid);
+}
+
+bool TfrmExpClienti::WriteFile(const std::filesystem::path& file, const TextGrid& grid) {
+    return !readFailed_ && WriteCustomerExport(file, grid);
+}
+
+}  // namespace corvelo
