@@ -19,8 +19,7 @@ ItemPdfOutcome WriteItemPdf(const std::filesystem::path& file,
     if (!report::WritePdf(sheet, file)) {
         return {false, {NoticeKind::kWarning, std::string(kMsgItemPdfFailed)}};
     }
-    // The question is asked as a confirmation by the screen.
-    return {true, {NoticeKind::kPlain, std::string(kMsgItemPdfDone)}};
+    return {true, {}};
 }
 
 }  // namespace corvelo

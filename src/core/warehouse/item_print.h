@@ -30,8 +30,8 @@ report::ReportDocument ItemCardSheet(const ItemTexts& texts, std::chrono::year_m
 
 struct ItemPdfOutcome {
     bool written = false;
-    // Written: the question whether to open the file (a confirmation); not
-    // written: the warning naming Articolo.pdf, and nothing is asked.
+    // Not written: the warning naming Articolo.pdf (and nothing is to be
+    // asked); written: empty, the screen asks kMsgItemPdfDone.
     Notice notice;
 };
 
