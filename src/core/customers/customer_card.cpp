@@ -31,7 +31,42 @@ Notice CardNotice(CardMessage message) {
     }
 }
 
+// Every file failure of the card editor is an error box.
+constexpr CardFailureKinds kFileFailures = {NoticeKind::kError, NoticeKind::kError,
+                                            NoticeKind::kError};
+
+// A caption as a message names its field: up to its colon.
+std::string_view FieldName(std::string_view label) {
+    return label.substr(0, label.find(':'));
+}
+
 }  // namespace
+
+std::span<const CardField> CustomerCardFields() {
+    static constexpr std::string_view kFullNames[] = {
+        "Nome 1° file allegato",        "Nome 2° file allegato",
+        "Nome 3° file allegato",        "Descrizione 1° file allegato",
+        "Descrizione 2° file allegato", "Descrizione 3° file allegato",
+    };
+    static const std::array<CardField, C::kFieldCount> fields = [] {
+        std::array<CardField, C::kFieldCount> out{};
+        for (std::size_t f = 0; f < out.size(); ++f) {
+            std::string_view name;
+            if (f == C::ProvNasc) {
+                name = "Provincia di nascita";
+            } else if (f == C::ProvRes) {
+                name = "Provincia di residenza";
+            } else if (f < kCustomerBoxes.size()) {
+                name = FieldName(kCustomerBoxes[f].label);
+            } else {
+                name = kFullNames[f - kCustomerBoxes.size()];
+            }
+            out[f] = {f, CustomerControlName(f), name};
+        }
+        return out;
+    }();
+    return fields;
+}
 
 std::string_view CustomerControlName(std::size_t field) {
     if (field < kCustomerBoxes.size()) return kCustomerBoxes[field].control;
@@ -112,10 +147,12 @@ CustomerSaveOutcome SaveCustomer(const std::filesystem::path& path, const Custom
         out.focus = std::move(check.focus);
         return out;
     }
-    CardOutcome o = SaveCard(path, CustomerFromTexts(texts), TrimView(position), fs);
+    CardSaveOutcome o = StoreCard(path, CustomerFromTexts(texts), TrimView(position),
+                                  CustomerCardFields(), kFileFailures, fs);
+    out.notice = std::move(o.notice);
+    out.focus = std::move(o.focus);
     out.position = std::move(o.position);
-    out.notice = CardNotice(o.message);
-    out.saved = o.status.ok();
+    out.saved = o.saved;
     out.status = std::move(o.status);
     return out;
 }

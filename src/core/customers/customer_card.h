@@ -10,9 +10,11 @@
 #include <cstddef>
 #include <filesystem>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 
+#include "core/app/card_editor.h"
 #include "core/receipts/notice.h"
 #include "core/report/report_document.h"
 #include "core/storage/card.h"
@@ -115,6 +117,11 @@ static_assert(CustomerBoxesFollowTheFields());
 // The control that shows `field` (a box or a hidden label).
 std::string_view CustomerControlName(std::size_t field);
 
+// Each of the 51 fields with its control and the name a message gives it
+// (its caption without the colon; the provinces and the attachments named in
+// full).
+std::span<const CardField> CustomerCardFields();
+
 // The texts of the card's 51 controls as the screen holds them (untrimmed),
 // indexed by TCliente::Field.
 using CustomerTexts = std::array<std::string, TCliente::kFieldCount>;
@@ -174,7 +181,10 @@ struct CustomerSaveOutcome {
 
 // "Salva" on Clienti.pro at `path` with card position `position` ("" appends):
 // the checks, then the card written over its record or appended. Only that
-// record's bytes change.
+// record's bytes change. A text the archive cannot store (outside
+// Windows-1252) is refused after the checks with the warning of
+// CheckStorable, which names the field and focuses its box; nothing is
+// written then.
 CustomerSaveOutcome SaveCustomer(const std::filesystem::path& path, const CustomerTexts& texts,
                                  std::string_view position, FileSystem& fs = DefaultFileSystem());
 

@@ -20,7 +20,7 @@ const std::array<ReceiptSearchBox, 10> kReceiptSearchBoxes = {{
     {"txtNote", "Note:", TRicevuta::Note},
 }};
 
-std::size_t CountSearchBoxes(const ReceiptSearchTexts& boxes) {
+std::size_t CountSearchBoxes(std::span<const std::string> boxes) {
     return CountCriteriaInUse(boxes);
 }
 

@@ -4,6 +4,7 @@
 #include <array>
 #include <cstddef>
 #include <filesystem>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -27,8 +28,9 @@ extern const std::array<ReceiptSearchBox, 10> kReceiptSearchBoxes;
 // order.
 using ReceiptSearchTexts = std::array<std::string, 10>;
 
-// Number of boxes whose trimmed text is not empty (lblConta).
-std::size_t CountSearchBoxes(const ReceiptSearchTexts& boxes);
+// Number of boxes whose trimmed text is not empty (lblConta): the criteria
+// in use of every search.
+std::size_t CountSearchBoxes(std::span<const std::string> boxes);
 
 struct ReceiptListResult {
     LineList lines;

@@ -1,5 +1,7 @@
 #include "core/documents/receipt_statistics.h"
 
+#include <algorithm>
+
 #include "core/app/routines.h"
 #include "core/storage/archive_scan.h"
 #include "core/documents/receipt_dates.h"
@@ -86,6 +88,28 @@ StatisticsResult BuildStatistics(const std::filesystem::path& path, std::string_
         out.labels[m] = NumberToText(out.values[m]);
     }
     return out;
+}
+
+report::Chart StatisticsChart(const StatisticsResult& result, report::ChartKind kind) {
+    report::Chart chart = report::StatisticsChartFrame(kind);
+    for (std::size_t i = 0; i < kStatisticsMonths.size(); ++i) {
+        const StatisticsMonth& m = kStatisticsMonths[i];
+        chart.points.push_back(
+            {std::string(m.label),
+             result.values[i],
+             {std::uint8_t(m.rgb >> 16), std::uint8_t(m.rgb >> 8), std::uint8_t(m.rgb)}});
+    }
+    return chart;
+}
+
+int CopiesFromText(std::string_view typed) {
+    const std::string_view t = TrimView(typed);
+    if (t.empty() || !IsAllDigits(t)) return 1;
+    // A slip of the finger must not keep the printer busy for days.
+    if (t.size() > 6) return 999;
+    int n = 0;
+    for (const char c : t) n = n * 10 + (c - '0');
+    return std::min(n, 999);
 }
 
 }  // namespace corvelo

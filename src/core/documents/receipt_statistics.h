@@ -10,6 +10,7 @@
 #include <string_view>
 
 #include "core/receipts/notice.h"
+#include "core/report/chart.h"
 #include "core/storage/file_system.h"
 #include "core/storage/status.h"
 
@@ -52,5 +53,14 @@ struct StatisticsResult {
 // counts as 0. Each sum is then rounded half up to whole euros.
 StatisticsResult BuildStatistics(const std::filesystem::path& path, std::string_view year_text,
                                  FileSystem& fs = DefaultFileSystem());
+
+// The chart of a year that was built: the statistics frame drawn as `kind`,
+// with one point per month in order, its label, colour and value.
+report::Chart StatisticsChart(const StatisticsResult& result, report::ChartKind kind);
+
+// The number of copies typed in the box of "Stampa grafico": empty or not
+// all digits means 1; more than 999 is taken as 999; 0 means nothing to
+// print.
+int CopiesFromText(std::string_view typed);
 
 }  // namespace corvelo

@@ -80,15 +80,9 @@ ReceiptSaveOutcome SaveReceipt(const std::filesystem::path& path, const ReceiptT
         return out;
     }
 
-    CardOutcome card = SaveCard(path, ReceiptFromTexts(out.texts), position, fs);
-    out.position = std::move(card.position);
-    out.status = std::move(card.status);
-    if (card.message == CardMessage::kAccessoArchivio) {
-        out.notice = {NoticeKind::kWarning, std::string(kMsgAccessoArchivio)};
-        return out;
-    }
-    out.saved = true;
-    out.notice = {NoticeKind::kInformation, std::string(CardMessageText(card.message))};
+    CardSaveOutcome card = StoreCard(path, ReceiptFromTexts(out.texts), position,
+                                     ReceiptCardFields(), kReceiptCardFailures, fs);
+    static_cast<CardSaveOutcome&>(out) = std::move(card);
     return out;
 }
 

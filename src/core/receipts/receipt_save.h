@@ -8,6 +8,7 @@
 #include <string>
 #include <string_view>
 
+#include "core/app/card_editor.h"
 #include "core/receipts/notice.h"
 #include "core/receipts/receipt_texts.h"
 #include "core/storage/file_system.h"
@@ -35,29 +36,19 @@ inline constexpr std::size_t kAmountCapacity = 10;
 // riga 5", ...).
 std::string AmountTooLongMessage(std::string_view what, std::string_view amount);
 
-struct SaveCheck {
-    Notice notice;      // the warning; empty when the receipt may be written
-    std::string focus;  // the control to focus after the warning ("" for none)
-    bool ok() const { return notice.empty(); }
-};
-
 // The checks of a save after a successful calculation, in order: customer,
 // number, date given, date valid, then every amount fits its field (lines 1
 // to 30, the advances, the stamp duty, the total of the lines, the amount
 // due). The first that fails is reported.
 SaveCheck CheckReceiptForSave(const ReceiptTexts& texts);
 
-struct ReceiptSaveOutcome {
+// The notice is an error (calculation), a warning (a check; the file access
+// message) or information (kMsgSchedaInserita / kMsgModificheSalvate); the
+// focus is the control a failed check names.
+struct ReceiptSaveOutcome : CardSaveOutcome {
     // The editor's texts afterwards: the calculated totals, also when a
     // check or the write then fails (the calculation ran).
     ReceiptTexts texts;
-    // Error (calculation), warning (a check; the file access message) or
-    // information (kMsgSchedaInserita / kMsgModificheSalvate).
-    Notice notice;
-    std::string focus;     // control to focus after a failed check
-    std::string position;  // lblPosizione afterwards
-    bool saved = false;
-    Status status;  // the file failure behind the access message, if any
 };
 
 // The whole of "Salva" on the archive at `path` with card position

@@ -6,9 +6,11 @@
 #include <array>
 #include <filesystem>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 
+#include "core/app/card_editor.h"
 #include "core/storage/ricevuta.h"
 
 namespace corvelo {
@@ -33,6 +35,15 @@ struct ReceiptTexts {
 // The editor control that shows `field`: "txtNumRic", ..., "txtPrezzo30",
 // "txtTotCorrispettivi", "txtTotale", and "chkSaldata" for Saldata.
 std::string ReceiptControlName(std::size_t field);
+
+// Every field but Saldata with its control (ReceiptControlName) and what a
+// message calls it ("Descrizione della riga 5"), in field order.
+std::span<const CardField> ReceiptCardFields();
+
+// The receipt editor gives the access message as a warning on the first
+// card and on saving, as an error on the other moves.
+inline constexpr CardFailureKinds kReceiptCardFailures = {NoticeKind::kWarning, NoticeKind::kError,
+                                                          NoticeKind::kWarning};
 
 // The record a save writes: every box trimmed (cut to its capacity when the
 // record is encoded), Saldata "Sì" when the box is checked and "No" when not.

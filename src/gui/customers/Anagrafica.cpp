@@ -11,6 +11,7 @@
 
 #include "core/customers/card_folder.h"
 #include "core/customers/customer_card.h"
+#include "core/customers/customer_lists.h"
 #include "gui/app/Guida.h"
 #include "gui/app/conventions.h"
 #include "gui/app/services.h"
@@ -18,6 +19,7 @@
 #include "gui/checks/check_screen.h"
 #include "gui/customers/DaRinnovare.h"
 #include "gui/customers/ExpClienti.h"
+#include "gui/customers/TrovaClienti.h"
 #include "gui/customers/customer_form.h"
 #include "gui/kit/AllegaCartella.h"
 #include "gui/kit/Cartella.h"
@@ -31,6 +33,10 @@ namespace corvelo {
 namespace {
 
 constexpr const char* kCheckPicture = ":/pictures/controlla.svg";
+
+// Every file failure of the card editor is an error box.
+constexpr CardFailureKinds kFileFailures = {NoticeKind::kError, NoticeKind::kError,
+                                            NoticeKind::kError};
 
 constexpr HintRule kHints[] = {
     {"cmdNuovo", "Prepara la schermata per la registrazione di una nuova scheda."},
@@ -247,7 +253,9 @@ QVBoxLayout* BuildColumn(std::span<const PanelLayout> panels, QWidget* parent) {
 }  // namespace
 
 TfrmAnagrafica::TfrmAnagrafica(Services& services, AppShell& shell, QWidget* parent)
-    : WorkAreaWindow(shell, parent), services_(services) {
+    : WorkAreaWindow(shell, parent),
+      services_(services),
+      form_(*this, services, CustomerCardFields(), kFileFailures) {
     setObjectName(QStringLiteral("TfrmAnagrafica"));
     setWindowTitle(Q(kCustomerCaption));
     BuildScreen();
@@ -316,6 +324,11 @@ void TfrmAnagrafica::WireCommands() {
     on("btnEmail", [this] { btnEmailClick(); });
     on("cmdGuida", [this] { ShowHelp(this, services_, HelpTopic::Anagrafica); });
     on("cmdEsci", [this] { close(); });
+    on("cmdTrova", [this] {
+        TfrmTrovaClienti search(services_, *this, this);
+        SetFormText(search, "lblMemory", Q(kCustomerSearchTagCard));
+        search.exec();
+    });
     on("cmdScaduti", [this] {
         TfrmDaRinnovare due(services_, *this, this);
         due.exec();
@@ -324,10 +337,7 @@ void TfrmAnagrafica::WireCommands() {
         TfrmExpClienti exporting(services_, this);
         exporting.exec();
     });
-    on("btnCodFisc", [this] {
-        ShowTaxCodeCheck(this, services_,
-                         TextOf(findChild<QWidget*>(QStringLiteral("txtCodFisc"))));
-    });
+    on("btnCodFisc", [this] { ShowTaxCodeCheck(this, services_, FormText(*this, "txtCodFisc")); });
     struct Check {
         const char* button;
         const char* box;
@@ -340,14 +350,9 @@ void TfrmAnagrafica::WireCommands() {
     };
     for (const Check& check : kChecks) {
         on(check.button, [this, check] {
-            ShowCheck(this, services_, check.kind,
-                      TextOf(findChild<QWidget*>(QLatin1String(check.box))).trimmed());
+            ShowCheck(this, services_, check.kind, FormText(*this, check.box).trimmed());
         });
     }
-}
-
-void TfrmAnagrafica::Focus(const QString& name) {
-    if (auto* w = findChild<QWidget*>(name)) w->setFocus(Qt::OtherFocusReason);
 }
 
 void TfrmAnagrafica::showEvent(QShowEvent* event) {
@@ -359,27 +364,21 @@ void TfrmAnagrafica::showEvent(QShowEvent* event) {
 void TfrmAnagrafica::cmdNuovoClick() {
     ShowCustomerOnForm(*this, BlankCustomerCard(CivilDate(services_.Today())), "");
     for (auto* province : findChildren<ProvinceBox*>()) province->ClearSelection();
-    Focus(QStringLiteral("txtCognome"));
+    form_.Focus("txtCognome");
 }
 
 void TfrmAnagrafica::cmdSalvaClick() {
     const CustomerSaveOutcome outcome =
-        SaveCustomer(CustomerArchive(services_), ReadCustomerForm(*this),
-                     Utf8(TextOf(findChild<QWidget*>(QStringLiteral("lblPosizione")))));
-    SetTextOf(findChild<QWidget*>(QStringLiteral("lblPosizione")), Q(outcome.position));
+        SaveCustomer(CustomerArchive(services_), ReadCustomerForm(*this), form_.Position());
+    form_.SetPosition(outcome.position);
     services_.Show(outcome.notice);
-    if (!outcome.focus.empty()) Focus(Q(outcome.focus));
+    if (!outcome.focus.empty()) form_.Focus(outcome.focus);
 }
 
 void TfrmAnagrafica::Browse(CardMove move) {
-    const CustomerShown shown =
-        BrowseCustomers(move, CustomerArchive(services_),
-                        Utf8(TextOf(findChild<QWidget*>(QStringLiteral("lblPosizione")))));
-    if (shown.texts) {
-        ShowCustomerOnForm(*this, *shown.texts, shown.position);
-    } else {
-        SetTextOf(findChild<QWidget*>(QStringLiteral("lblPosizione")), Q(shown.position));
-    }
+    const CustomerShown shown = BrowseCustomers(move, CustomerArchive(services_), form_.Position());
+    if (shown.texts) ShowCustomerOnForm(*this, *shown.texts, shown.position);
+    form_.SetPosition(shown.position);
     services_.Show(shown.notice);
 }
 
@@ -394,14 +393,13 @@ void TfrmAnagrafica::cmdStampaClick() {
 }
 
 void TfrmAnagrafica::cmdCartellaClick() {
-    const CardFolderRequest request =
-        RequestCardFolder(Utf8(TextOf(findChild<QWidget*>(QStringLiteral("lblPosizione")))));
+    const CardFolderRequest request = RequestCardFolder(form_.Position());
     if (!request.memory) {
         services_.Show(request.notice);
         return;
     }
     TfrmCartella folder(services_, this);
-    SetTextOf(folder.findChild<QWidget*>(QStringLiteral("lblMemory")), Q(*request.memory));
+    SetFormText(folder, "lblMemory", Q(*request.memory));
     folder.exec();
 }
 
@@ -410,7 +408,7 @@ void TfrmAnagrafica::cmdFileClick() {
 }
 
 void TfrmAnagrafica::btnEmailClick() {
-    const QString address = TextOf(findChild<QWidget*>(QStringLiteral("txtEmail")));
+    const QString address = FormText(*this, "txtEmail");
     services_.ShellOpen(QLatin1Char('"') + Q(MailtoLink(Utf8(address))) + QLatin1Char('"'));
 }
 

@@ -10,6 +10,7 @@
 #include "core/report/report_document.h"
 #include "core/storage/card.h"
 #include "gui/app/shell.h"
+#include "gui/kit/card_form.h"
 
 namespace corvelo {
 
@@ -39,9 +40,8 @@ class TfrmAnagrafica : public WorkAreaWindow {
   private:
     void BuildScreen();
     void WireCommands();
-    void Focus(const QString& name);
-
     Services& services_;
+    CardForm form_;
     ScreenKit* kit_ = nullptr;
 };
 

@@ -71,7 +71,8 @@ TfrmDaRinnovare::TfrmDaRinnovare(Services& services, QWidget& card, QWidget* par
     }
     pendingWarning_ = SkippedCardsNotice(due.skipped);
 
-    MakeFixedDialog(this, QSize(1000, 560));
+    // Wide enough for a whole line up to the purchase.
+    MakeFixedDialog(this, QSize(1220, 600));
 }
 
 void TfrmDaRinnovare::showEvent(QShowEvent* event) {

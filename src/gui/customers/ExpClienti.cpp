@@ -1,9 +1,12 @@
 #include "gui/customers/ExpClienti.h"
 
+#include <QFontMetrics>
+#include <algorithm>
 #include <array>
 
 #include "core/customers/customer_export.h"
 #include "gui/app/services.h"
+#include "gui/app/widgets.h"
 #include "gui/customers/customer_form.h"
 #include "gui/kit/text.h"
 
@@ -11,11 +14,13 @@ namespace corvelo {
 namespace {
 
 std::array<TextGridModel::Column, kCustomerExportColumns.size()> GridColumns() {
+    const QFontMetrics metrics(look::Base());
     std::array<TextGridModel::Column, kCustomerExportColumns.size()> columns{};
     for (std::size_t i = 0; i < columns.size(); ++i) {
         const CustomerExportColumn& c = kCustomerExportColumns[i];
-        // On screen a little narrower than in the file; the number column is small.
-        columns[i] = {c.header, i == 0 ? 40 : c.exported_width / 2 + 30};
+        // Wide enough for the header and about as wide as in the file.
+        const int header = metrics.horizontalAdvance(Q(c.header)) + 18;
+        columns[i] = {c.header, i == 0 ? 40 : std::max(header, c.exported_width * 3 / 4)};
     }
     return columns;
 }

@@ -2,8 +2,9 @@
 
 #include <QWidget>
 
-#include "gui/app/conventions.h"
+#include "core/storage/text.h"
 #include "gui/app/services.h"
+#include "gui/kit/card_form.h"
 #include "gui/kit/text.h"
 
 namespace corvelo {
@@ -14,17 +15,15 @@ std::filesystem::path CustomerArchive(const Services& services) {
 
 CustomerTexts ReadCustomerForm(const QWidget& card) {
     CustomerTexts texts;
-    for (std::size_t f = 0; f < texts.size(); ++f) {
-        texts[f] = Utf8(TextOf(card.findChild<QWidget*>(Q(CustomerControlName(f)))));
-    }
+    ReadCardControls(card, CustomerCardFields(), texts);
     return texts;
 }
 
 void ShowCustomerOnForm(QWidget& card, const CustomerTexts& texts, std::string_view position) {
-    for (std::size_t f = 0; f < texts.size(); ++f) {
-        SetTextOf(card.findChild<QWidget*>(Q(CustomerControlName(f))), Q(texts[f]).trimmed());
-    }
-    SetTextOf(card.findChild<QWidget*>(QStringLiteral("lblPosizione")), Q(position));
+    CustomerTexts trimmed;
+    for (std::size_t f = 0; f < texts.size(); ++f) trimmed[f] = Trim(texts[f]);
+    ShowCardControls(card, CustomerCardFields(), trimmed);
+    SetFormText(card, "lblPosizione", Q(position));
 }
 
 }  // namespace corvelo

@@ -1,7 +1,6 @@
 #include "gui/documents/Statistiche.h"
 
 #include <QEvent>
-#include <QFile>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -9,16 +8,15 @@
 #include <QPushButton>
 #include <QShowEvent>
 #include <QVBoxLayout>
-#include <filesystem>
 
 #include "core/app/help_pages.h"
-#include "core/app/routines.h"
 #include "core/documents/receipt_statistics.h"
 #include "gui/app/Guida.h"
 #include "gui/app/conventions.h"
 #include "gui/app/services.h"
 #include "gui/app/widgets.h"
 #include "gui/kit/buttons.h"
+#include "gui/kit/text.h"
 #include "gui/report/chart_painter.h"
 
 namespace corvelo {
@@ -59,14 +57,6 @@ class ClearHintOnMove : public QObject {
 
 }  // namespace
 
-int CopiesFromText(const QString& text) {
-    const QString t = text.trimmed();
-    if (t.isEmpty() || !IsAllDigits(t.toStdString())) return 1;
-    // A slip of the finger must not keep the printer busy for days.
-    const qlonglong n = t.size() > 6 ? 999 : t.toLongLong();
-    return static_cast<int>(std::min<qlonglong>(n, 999));
-}
-
 TfrmStatistiche::TfrmStatistiche(Services& services, AppShell& shell, QWidget* parent)
     : WorkAreaWindow(shell, parent), services_(services) {
     setObjectName(QStringLiteral("TfrmStatistiche"));
@@ -79,8 +69,7 @@ TfrmStatistiche::TfrmStatistiche(Services& services, AppShell& shell, QWidget* p
 
     lblFile_ = MakeHiddenLabel(QStringLiteral("lblFile"), this);
     for (const StatisticsMonth& m : kStatisticsMonths) {
-        MakeHiddenLabel(QString::fromUtf8(m.memory.data(), qsizetype(m.memory.size())), this)
-            ->setText(QStringLiteral("0"));
+        MakeHiddenLabel(Q(m.memory), this)->setText(QStringLiteral("0"));
     }
 
     // The year panel.
@@ -275,29 +264,20 @@ void TfrmStatistiche::btnApriClick() {
     lblFile_->setText(services_.DataPath(trimmed + QStringLiteral(".ric")));
     lblTitolo_->setText(QString::fromStdString(StatisticsTitle(year)));
     for (const StatisticsMonth& m : kStatisticsMonths) {
-        findChild<QLabel*>(QString::fromUtf8(m.memory.data(), qsizetype(m.memory.size())))
-            ->setText(QStringLiteral("0"));
+        findChild<QLabel*>(Q(m.memory))->setText(QStringLiteral("0"));
     }
 
-    const StatisticsResult result = BuildStatistics(
-        std::filesystem::path(QFile::encodeName(lblFile_->text()).toStdString()), year);
+    const StatisticsResult result = BuildStatistics(FsPath(lblFile_->text()), year);
     if (!result.ok()) {
         // Partial totals are never shown as if they were the year's.
         services_.Show(result.notice);
         return;
     }
 
-    report::Chart chart = report::StatisticsChartFrame(kind_);
     for (std::size_t i = 0; i < kStatisticsMonths.size(); ++i) {
-        const StatisticsMonth& m = kStatisticsMonths[i];
-        findChild<QLabel*>(QString::fromUtf8(m.memory.data(), qsizetype(m.memory.size())))
-            ->setText(QString::fromStdString(result.labels[i]));
-        chart.points.push_back(
-            {std::string(m.label),
-             result.values[i],
-             {std::uint8_t(m.rgb >> 16), std::uint8_t(m.rgb >> 8), std::uint8_t(m.rgb)}});
+        findChild<QLabel*>(Q(kStatisticsMonths[i].memory))->setText(Q(result.labels[i]));
     }
-    chart_->SetChart(std::move(chart));
+    chart_->SetChart(StatisticsChart(result, kind_));
     panAvvio_->hide();
     panContainer_->show();
 }
@@ -322,13 +302,12 @@ void TfrmStatistiche::btnStampaClick() {
     const std::optional<QString> answer = services_.InputBox(
         QStringLiteral("Numero copie da stampare"), QStringLiteral("Copie:"), QStringLiteral("1"));
     if (!answer) return;
-    const int copies = CopiesFromText(*answer);
+    const int copies = CopiesFromText(Utf8(*answer));
     // No copies: nothing to print, and no dialog could propose 0 of them.
     if (copies <= 0) return;
 
     QPrinter printer(QPrinter::HighResolution);
-    printer.setDocName(
-        QString::fromUtf8(kStatisticsChartTitle.data(), qsizetype(kStatisticsChartTitle.size())));
+    printer.setDocName(Q(kStatisticsChartTitle));
     printer.setPageOrientation(QPageLayout::Landscape);
     printer.setCopyCount(copies);
     if (!services_.PrintDialog(printer)) return;

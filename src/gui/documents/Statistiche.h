@@ -48,8 +48,4 @@ class TfrmStatistiche : public WorkAreaWindow {
     report::ChartKind kind_ = report::ChartKind::Bars;
 };
 
-// The number of copies typed in the copies box: empty or not all digits
-// means 1; more than 999 is taken as 999.
-int CopiesFromText(const QString& text);
-
 }  // namespace corvelo

@@ -65,6 +65,8 @@ QFrame* MakeSlot(const Slot& slot, QWidget* parent) {
                              .arg(frame->objectName()));
     auto* name = MakeBox(Box(slot.file), frame);
     name->setReadOnly(true);
+    // The name comes from "Sfoglia...": Tab passes it by.
+    name->setFocusPolicy(Qt::ClickFocus);
     auto* browse =
         MakeButton(QLatin1String(slot.browse), QStringLiteral("Sfoglia..."), frame, QSize(90, 26));
     auto* open = MakeButton(QLatin1String(slot.open), QStringLiteral("Apri"), frame, QSize(70, 26));
@@ -149,7 +151,7 @@ TfrmAllegaCartella::TfrmAllegaCartella(Services& services, QWidget& editor, QWid
     AttachConventions(this, {kBoxes, kEnter, {}});
     connect(btnAnnulla, &QPushButton::clicked, this, &QDialog::reject);
     connect(btnApplica, &QPushButton::clicked, this, &TfrmAllegaCartella::btnApplicaClick);
-    MakeFixedDialog(this, QSize(720, 440));
+    MakeFixedDialog(this, QSize(720, 400));
 }
 
 void TfrmAllegaCartella::btnSfogliaClick(int slot) {

@@ -79,7 +79,7 @@ TfrmCartella::TfrmCartella(Services& services, QWidget* parent)
 
     connect(btnApriCartella, &QPushButton::clicked, this, &TfrmCartella::btnApriCartellaClick);
     connect(btnChiudi, &QPushButton::clicked, this, &QDialog::reject);
-    MakeFixedDialog(this, QSize(560, 360));
+    MakeFixedDialog(this, QSize(700, 340));
 }
 
 void TfrmCartella::btnApriCartellaClick() {

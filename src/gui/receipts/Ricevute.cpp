@@ -2,7 +2,6 @@
 
 #include <QCheckBox>
 #include <QCloseEvent>
-#include <QFile>
 #include <QFrame>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -19,12 +18,12 @@
 #include "core/receipts/receipt_numbering.h"
 #include "core/receipts/receipt_save.h"
 #include "core/receipts/receipt_texts.h"
-#include "core/storage/messages.h"
 #include "gui/app/Guida.h"
 #include "gui/app/conventions.h"
 #include "gui/app/services.h"
 #include "gui/app/widgets.h"
 #include "gui/checks/check_screen.h"
+#include "gui/customers/TrovaClienti.h"
 #include "gui/documents/AnteprimaRicevuta.h"
 #include "gui/documents/ExpRicevute.h"
 #include "gui/documents/PDF_Ricevuta.h"
@@ -36,6 +35,7 @@
 #include "gui/documents/TrovaRicevute.h"
 #include "gui/documents/receipt_form.h"
 #include "gui/kit/panels.h"
+#include "gui/kit/text.h"
 #include "gui/receipts/Logo.h"
 #include "gui/receipts/Numerazione.h"
 #include "gui/receipts/receipt_lines.h"
@@ -216,14 +216,6 @@ void OpenFromEditor(Services& services, QWidget& editor, Handover handover) {
     screen.exec();
 }
 
-QString Q(std::string_view text) {
-    return QString::fromUtf8(text.data(), qsizetype(text.size()));
-}
-
-std::filesystem::path FsPath(const QString& path) {
-    return std::filesystem::path(QFile::encodeName(path).toStdString());
-}
-
 QFrame* MakeCommandBar(QWidget* parent) {
     auto* bar = new QFrame(parent);
     bar->setObjectName(QStringLiteral("panComandi"));
@@ -325,7 +317,9 @@ QFrame* MakeTotalsPanel(QWidget* parent) {
 }  // namespace
 
 TfrmRicevute::TfrmRicevute(Services& services, AppShell& shell, QWidget* parent)
-    : WorkAreaWindow(shell, parent), services_(services) {
+    : WorkAreaWindow(shell, parent),
+      services_(services),
+      form_(*this, services, ReceiptCardFields(), kReceiptCardFailures) {
     setObjectName(QStringLiteral("TfrmRicevute"));
     setWindowTitle(QStringLiteral(" Corvelo - Archivio ricevute"));
     BuildScreen();
@@ -334,15 +328,17 @@ TfrmRicevute::TfrmRicevute(Services& services, AppShell& shell, QWidget* parent)
     static const std::vector<EnterStep> enter = Joined(kEnter, LineEnterSteps());
     static const std::vector<HintRule> hints = Joined(kHints, LineHints());
     kit_ = AttachConventions(this, {boxes, enter, hints});
-    for (int n = 1; n <= TRicevuta::kLines; ++n) {
-        kit_->OnKey(QStringLiteral("txtPrezzo") + LineNumber(n), [this] {
-            SetFormText(*this, "txtTotCorrispettivi", {});
-            SetFormText(*this, "txtTotale", {});
+    // A key in an amount box empties the totals it makes stale.
+    for (std::size_t f = 0; f < TRicevuta::kFieldCount; ++f) {
+        const StaleTotals stale = TotalsStaledByKeyIn(f);
+        if (stale == StaleTotals::kNone) continue;
+        kit_->OnKey(Q(ReceiptControlName(f)), [this, stale] {
+            if (stale == StaleTotals::kBoth) form_.ShowField(TRicevuta::TotCorrispettivi, {});
+            form_.ShowField(TRicevuta::Totale, {});
         });
     }
-    for (const char* box : {"txtAcconti", "txtTassa"}) {
-        kit_->OnKey(QLatin1String(box), [this] { SetFormText(*this, "txtTotale", {}); });
-    }
+    // A box a message names may be a line on another page.
+    form_.SetRevealer([this](const QString& control) { pages_->RevealBox(control); });
     // The customer's province is also upper-cased when the box is left.
     kit_->OnLeave(QStringLiteral("txtProvCliente"), [this] {
         const QString text = FormText(*this, "txtProvCliente");
@@ -439,7 +435,6 @@ void TfrmRicevute::WireCommands() {
         pages_->ShowPage(page);
         if (QWidget* w = findChild<QWidget*>(box)) w->setFocus(Qt::OtherFocusReason);
     });
-    // cmdImporta opens the customer search, which belongs to the customer area.
     OpenDocumentScreens();
 }
 
@@ -451,6 +446,7 @@ void TfrmRicevute::OpenDocumentScreens() {
     };
     static constexpr Opening kOpenings[] = {
         {"cmdTrova", &OpenFromEditor<TfrmTrovaRicevute>, Handover::kTag},
+        {"cmdImporta", &OpenFromEditor<TfrmTrovaClienti>, Handover::kTag},
         {"cmdSospese", &OpenFromEditor<TfrmSospese>, Handover::kNothing},
         {"cmdEsporta", &OpenFromEditor<TfrmExpRicevute>, Handover::kNothing},
         {"cmdRiepMensile", &OpenFromEditor<TfrmRiepMensile>, Handover::kYear},
@@ -487,16 +483,11 @@ void TfrmRicevute::OpenYear(const QString& year) {
 }
 
 void TfrmRicevute::Focus(const char* name) {
-    if (auto* w = findChild<QWidget*>(QLatin1String(name))) w->setFocus(Qt::OtherFocusReason);
+    form_.Focus(name);
 }
 
 ReceiptTexts TfrmRicevute::FormTexts() const {
-    const TRicevuta shown = ReadReceiptForm(*this);
-    ReceiptTexts texts;
-    for (std::size_t f = 0; f < TRicevuta::kFieldCount; ++f) texts[f] = shown[f];
-    texts[TRicevuta::Saldata].clear();
-    texts.saldata = findChild<QCheckBox*>(QStringLiteral("chkSaldata"))->isChecked();
-    return texts;
+    return ReadReceiptTexts(*this);
 }
 
 void TfrmRicevute::ShowTexts(const ReceiptTexts& texts) {
@@ -506,7 +497,7 @@ void TfrmRicevute::ShowTexts(const ReceiptTexts& texts) {
 void TfrmRicevute::PutAmountTexts(const ReceiptTexts& texts) {
     for (std::size_t f : {std::size_t(TRicevuta::TotCorrispettivi), std::size_t(TRicevuta::Acconti),
                           std::size_t(TRicevuta::Tassa), std::size_t(TRicevuta::Totale)}) {
-        SetFormText(*this, ReceiptControlName(f).c_str(), QString::fromStdString(texts[f]));
+        form_.ShowField(f, texts[f]);
     }
 }
 
@@ -516,12 +507,12 @@ void TfrmRicevute::ClearReceipt() {
     const ReceiptTexts cleared = ClearedReceipt(FormTexts());
     for (std::size_t f = 0; f < TRicevuta::kFieldCount; ++f) {
         if (f == TRicevuta::Saldata || KeptOnClear(f)) continue;
-        SetFormText(*this, ReceiptControlName(f).c_str(), QString::fromStdString(cleared[f]));
+        form_.ShowField(f, cleared[f]);
     }
     findChild<QCheckBox*>(QStringLiteral("chkSaldata"))->setChecked(cleared.saldata);
     pages_->ShowPage(1);
     for (auto* province : findChildren<ProvinceBox*>()) province->ClearSelection();
-    SetFormText(*this, "lblPosizione", {});
+    form_.SetPosition({});
     Focus("txtCliente");
 }
 
@@ -581,34 +572,16 @@ void TfrmRicevute::cmdCalcolaClick() {
 }
 
 void TfrmRicevute::cmdSalvaClick() {
-    const ReceiptSaveOutcome outcome = SaveReceipt(FsPath(ArchivePath()), FormTexts(),
-                                                   FormText(*this, "lblPosizione").toStdString());
+    const ReceiptSaveOutcome outcome =
+        SaveReceipt(FsPath(ArchivePath()), FormTexts(), form_.Position());
     PutAmountTexts(outcome.texts);
-    SetFormText(*this, "lblPosizione", QString::fromStdString(outcome.position));
-    services_.Show(outcome.notice);
-    if (!outcome.focus.empty()) Focus(outcome.focus.c_str());
+    form_.ShowSaved(outcome);
 }
 
 void TfrmRicevute::Browse(CardMove move) {
-    const CardView<TRicevuta> view = BrowseCard<TRicevuta>(
-        move, FsPath(ArchivePath()), FormText(*this, "lblPosizione").toStdString());
-    if (view.record) ShowReceiptOnForm(*this, *view.record, std::nullopt);
-    SetFormText(*this, "lblPosizione", QString::fromStdString(view.position));
-    switch (view.message) {
-        case CardMessage::kArchivioVuoto:
-            services_.Information(Q(kMsgArchivioVuoto));
-            break;
-        case CardMessage::kAccessoArchivio:
-            // The first card reports it as a warning, the other moves as an error.
-            if (move == CardMove::kFirst) {
-                services_.Warning(Q(kMsgAccessoArchivio));
-            } else {
-                services_.Error(Q(kMsgAccessoArchivio));
-            }
-            break;
-        default:
-            break;
-    }
+    form_.Browse<TRicevuta>(move, FsPath(ArchivePath()), [this](const TRicevuta& r) {
+        ShowReceiptOnForm(*this, r, std::nullopt);
+    });
 }
 
 }  // namespace corvelo

@@ -9,6 +9,7 @@
 
 #include "core/storage/card.h"
 #include "gui/app/shell.h"
+#include "gui/kit/card_form.h"
 
 class QCheckBox;
 class QLabel;
@@ -58,6 +59,7 @@ class TfrmRicevute : public WorkAreaWindow {
     void Focus(const char* name);
 
     Services& services_;
+    CardForm form_;
     ReceiptLinePages* pages_ = nullptr;
     ScreenKit* kit_ = nullptr;
 };

@@ -71,6 +71,17 @@ struct LineTables {
     }
 };
 
+// The line (1 to 30) of a line box; 0 for any other control.
+int LineOfBox(const QString& control) {
+    for (const QString& prefix : {QStringLiteral("txtDesc"), QStringLiteral("txtPrezzo")}) {
+        if (!control.startsWith(prefix) || control.size() != prefix.size() + 2) continue;
+        bool number = false;
+        const int line = control.mid(prefix.size()).toInt(&number);
+        return number && line >= 1 && line <= kLines ? line : 0;
+    }
+    return 0;
+}
+
 const LineTables& Tables() {
     static const LineTables tables;
     return tables;
@@ -194,6 +205,10 @@ void ReceiptLinePages::ShowPage(int page) {
 
 int ReceiptLinePages::CurrentPage() const {
     return stack_->currentIndex() + 1;
+}
+
+void ReceiptLinePages::RevealBox(const QString& control) {
+    if (const int line = LineOfBox(control)) ShowPage((line - 1) / kPerPage + 1);
 }
 
 }  // namespace corvelo

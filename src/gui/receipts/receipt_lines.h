@@ -33,6 +33,9 @@ class ReceiptLinePages : public QWidget {
     // Shows page 1, 2 or 3 (the others are hidden).
     void ShowPage(int page);
     int CurrentPage() const;
+    // Shows the page of a line box (txtDescNN, txtPrezzoNN); any other
+    // control leaves the page as it is.
+    void RevealBox(const QString& control);
 
   signals:
     // An arrow asked for page `page`; focus goes to `box` afterwards.

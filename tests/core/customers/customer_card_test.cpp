@@ -187,6 +187,27 @@ TEST(CustomerSaveTest, RefusedCardAndFailedWriteLeaveTheFileAsItWas) {
     EXPECT_EQ(ReadBytes(path), std::string(4043, 'x'));
 }
 
+TEST(CustomerSaveTest, TextTheArchiveCannotStoreIsRefusedNamingItsField) {
+    TempFolder dir;
+    const auto path = dir / "Clienti.pro";
+    CustomerTexts t = Card("Rossi", "Mario");
+    t[C::Note] = "caffè e tè";  // Windows-1252 holds these
+    ASSERT_TRUE(SaveCustomer(path, t, "").saved);
+
+    t[C::ProvRes] = "京";
+    t[C::Desc02] = "✓ firmato";
+    const CustomerSaveOutcome refused = SaveCustomer(path, t, "1");
+    EXPECT_FALSE(refused.saved);
+    EXPECT_EQ(refused.notice.kind, NoticeKind::kWarning);
+    EXPECT_NE(refused.notice.text.find("«Provincia di residenza»"), std::string::npos);
+    EXPECT_EQ(refused.focus, "txtProvRes");
+    EXPECT_EQ(refused.position, "1");
+    t[C::ProvRes] = "MI";
+    const CustomerSaveOutcome desc = SaveCustomer(path, t, "1");
+    EXPECT_NE(desc.notice.text.find("«Descrizione 2° file allegato»"), std::string::npos);
+    EXPECT_EQ(FieldAt(ReadBytes(path), 1, 1783), "caff\xE8 e t\xE8");
+}
+
 TEST(CustomerBrowseTest, EmptyArchiveIsInformationAndAShownCardBringsAllFields) {
     TempFolder dir;
     const auto path = dir / "Clienti.pro";

@@ -174,6 +174,32 @@ TEST(StatisticsTest, YearCheckTitleAndBadAmount) {
     EXPECT_EQ(kStatisticsMonths[2].rgb, 0xFFE4C4u);
 }
 
+TEST(StatisticsTest, ChartHasTheTwelveMonthsInOrderWithTheirColoursAndValues) {
+    StatisticsResult st;
+    st.values[2] = 31;
+    st.values[11] = -4;
+    const report::Chart chart = StatisticsChart(st, report::ChartKind::Pie);
+    EXPECT_EQ(chart.kind, report::ChartKind::Pie);
+    EXPECT_EQ(chart.title.text, kStatisticsChartTitle);
+    ASSERT_EQ(chart.points.size(), 12u);
+    EXPECT_EQ(chart.points[0].label, "Gennaio");
+    EXPECT_EQ(chart.points[2].value, 31);
+    EXPECT_EQ(chart.points[2].colour, (report::Rgb{0xFF, 0xE4, 0xC4}));
+    EXPECT_EQ(chart.points[11].label, "Dicembre");
+    EXPECT_EQ(chart.points[11].value, -4);
+    EXPECT_EQ(chart.points[11].colour, (report::Rgb{0x00, 0x80, 0x00}));
+}
+
+TEST(StatisticsTest, CopiesBlankOrNotDigitsMeanOneAndHugeNumbersAreCapped) {
+    const struct {
+        std::string_view typed;
+        int copies;
+    } cases[] = {{"", 1},      {"   ", 1},    {"1,5", 1},
+                 {"-2", 1},    {" 04 ", 4},   {"0", 0},
+                 {"999", 999}, {"1000", 999}, {"99999999999999999999999", 999}};
+    for (const auto& c : cases) EXPECT_EQ(CopiesFromText(c.typed), c.copies) << c.typed;
+}
+
 }  // namespace
 }  // namespace corvelo
 

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <set>
+
 #include "core/storage/fault_file_system.h"
 #include "core/storage/messages.h"
 #include "core/storage/record_scan.h"
@@ -168,6 +170,19 @@ TEST(ReceiptTextsTest, ControlNamesAndClearing) {
     EXPECT_EQ(ReceiptControlName(R::Prezzo07), "txtPrezzo07");
     EXPECT_EQ(ReceiptControlName(R::TotCorrispettivi), "txtTotCorrispettivi");
     EXPECT_EQ(ReceiptControlName(R::Saldata), "chkSaldata");
+
+    // The editor's table pairs every field but the paid flag with its control
+    // once, and no two fields share what a message calls them.
+    std::set<std::size_t> fields;
+    std::set<std::string_view> captions;
+    for (const CardField& f : ReceiptCardFields()) {
+        EXPECT_EQ(f.control, ReceiptControlName(f.field));
+        EXPECT_TRUE(fields.insert(f.field).second) << f.control;
+        EXPECT_TRUE(captions.insert(f.caption).second) << f.caption;
+    }
+    EXPECT_EQ(fields.size(), R::kFieldCount - 1);
+    EXPECT_FALSE(fields.contains(R::Saldata));
+    EXPECT_EQ(ReceiptCardFields()[R::Desc05].caption, "Descrizione della riga 5");
 
     ReceiptTexts t = ValidReceipt();
     t[R::Ditta] = "Ditta";

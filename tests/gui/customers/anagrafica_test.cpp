@@ -318,6 +318,7 @@ TEST_F(CardTest, ButtonsOpenTheirScreensWithWhatTheyNeed) {
         const char* control;  // what the screen holds then
         const char* holds;
     } openings[] = {
+        {"cmdTrova", nullptr, nullptr, "corvelo::TfrmTrovaClienti", "lblMemory", "clienti"},
         {"cmdScaduti", nullptr, nullptr, "corvelo::TfrmDaRinnovare", nullptr, nullptr},
         {"cmdEsporta", nullptr, nullptr, "corvelo::TfrmExpClienti", nullptr, nullptr},
         {"cmdGuida", nullptr, nullptr, "corvelo::TfrmGuida", "lblTitolo", "Anagrafica Clienti."},

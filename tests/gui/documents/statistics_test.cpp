@@ -259,15 +259,5 @@ TEST_F(StatisticsTest, EachCopyIsALandscapePageOfTheChart) {
     EXPECT_TRUE(QString::fromUtf8(text.readAllStandardOutput()).contains(QStringLiteral("1235")));
 }
 
-TEST(CopiesFromTextTest, BlankOrNotDigitsMeansOneAndHugeNumbersAreCapped) {
-    EXPECT_EQ(CopiesFromText(QStringLiteral("")), 1);
-    EXPECT_EQ(CopiesFromText(QStringLiteral("   ")), 1);
-    EXPECT_EQ(CopiesFromText(QStringLiteral("1,5")), 1);
-    EXPECT_EQ(CopiesFromText(QStringLiteral(" 04 ")), 4);
-    EXPECT_EQ(CopiesFromText(QStringLiteral("0")), 0);
-    EXPECT_EQ(CopiesFromText(QStringLiteral("1000")), 999);
-    EXPECT_EQ(CopiesFromText(QStringLiteral("99999999999999999999999")), 999);
-}
-
 }  // namespace
 }  // namespace corvelo

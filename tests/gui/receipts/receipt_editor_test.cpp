@@ -160,6 +160,32 @@ TEST_F(EditorTest, AmountTooLongForItsFieldIsRefusedAndNothingWritten) {
     EXPECT_LE(ArchiveSize(), 0);
 }
 
+TEST_F(EditorTest, TextTheArchiveCannotStoreIsRefusedNamingTheFieldAndNothingWritten) {
+    Open();
+    FillValid();
+    Set("txtCliente", QStringLiteral("Lech Wałęsa"));
+    Set("txtDesc15", QStringLiteral("Ремонт"));  // a later field, on the second page
+    Click("cmdSalva");
+    ASSERT_EQ(services.messages.size(), 1u);
+    EXPECT_EQ(services.messages[0].kind, MessageKind::Warning);
+    EXPECT_TRUE(services.messages[0].text.startsWith(QStringLiteral(
+        "Attenzione: il campo «Cognome e nome o ragione sociale Cliente» contiene caratteri che "
+        "l'archivio non può memorizzare: ł ę.")))
+        << services.messages[0].text.toStdString();
+    EXPECT_EQ(QApplication::focusWidget()->objectName(), QStringLiteral("txtCliente"));
+    EXPECT_LE(ArchiveSize(), 0);
+    EXPECT_EQ(Text("lblPosizione"), QString());
+
+    // Mended there, the save names the line, shows its page and focuses it.
+    Set("txtCliente", QStringLiteral("Lech Walesa"));
+    services.Clear();
+    Click("cmdSalva");
+    ASSERT_EQ(services.messages.size(), 1u);
+    EXPECT_TRUE(services.messages[0].text.contains(QStringLiteral("«Descrizione della riga 15»")));
+    EXPECT_EQ(QApplication::focusWidget()->objectName(), QStringLiteral("txtDesc15"));
+    EXPECT_LE(ArchiveSize(), 0);
+}
+
 TEST_F(EditorTest, CalculationFailureShowsTheConversionErrorAndSavesNothing) {
     Open();
     FillValid();
@@ -422,6 +448,7 @@ TEST_F(EditorTest, DocumentButtonsOpenTheirScreensWithTagOrYear) {
         const char* text;
     } openings[] = {
         {"cmdTrova", "corvelo::TfrmTrovaRicevute", "lblMemory", "ricevute"},
+        {"cmdImporta", "corvelo::TfrmTrovaClienti", "lblMemory", "ricevute"},
         {"cmdSospese", "corvelo::TfrmSospese", nullptr, nullptr},
         {"cmdEsporta", "corvelo::TfrmExpRicevute", nullptr, nullptr},
         {"cmdRiepMensile", "corvelo::TfrmRiepMensile", "lblAnno", "2024"},
