@@ -74,7 +74,7 @@ TfrmDatiPneumatici::TfrmDatiPneumatici(Services&, QWidget& card, QWidget* parent
         boxes->addWidget(caption, row, column);
         boxes->addWidget(box, row + 1, column);
     }
-    boxes->setRowMinimumHeight(2, 34);
+    boxes->setRowMinimumHeight(1, 34);
     boxes->setAlignment(Qt::AlignTop);
 
     auto* applica =

@@ -146,6 +146,10 @@ TfrmGiacenza::TfrmGiacenza(Services& services, QWidget& card, QWidget* parent)
 
 void TfrmGiacenza::Prepare(std::string_view label) {
     lblAggiunta_->setText(Q(label));
+    if (auto* picture = findChild<PictureButton*>(QStringLiteral("imgBanner"))) {
+        picture->SetPicture(label == kLabelSottrai ? QStringLiteral(":/pictures/meno.svg")
+                                                   : QStringLiteral(":/pictures/piu.svg"));
+    }
     Show(OpenStockWindow(Utf8(ItemFormText(card_, "txtGiacenza"))));
     txtAggiunta_->setFocus(Qt::OtherFocusReason);
 }

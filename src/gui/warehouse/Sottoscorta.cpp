@@ -62,7 +62,8 @@ TfrmSottoscorta::TfrmSottoscorta(Services& services, QWidget& card, QWidget* par
     results_->SetLines(list.lines);
     notices_ = std::move(list.notices);
 
-    MakeFixedDialog(this, QSize(862, 560));
+    // Wide enough for a whole list line up to its notes.
+    MakeFixedDialog(this, QSize(1280, 600));
 }
 
 void TfrmSottoscorta::showEvent(QShowEvent* event) {

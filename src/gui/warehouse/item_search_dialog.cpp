@@ -60,7 +60,8 @@ ItemSearchDialog::ItemSearchDialog(Services& services, const char* name, std::st
     page->addWidget(panContainer_);
 
     AttachConventions(this, {{}, EnterSteps(), {}});
-    MakeFixedDialog(this, QSize(862, 560));
+    // Wide enough for a whole result line up to its last column.
+    MakeFixedDialog(this, QSize(1280, 620));
 }
 
 QWidget* ItemSearchDialog::MakeCriteriaPanel() {
@@ -89,8 +90,9 @@ QWidget* ItemSearchDialog::MakeCriteriaPanel() {
         auto* caption = MakeLabel(QStringLiteral("tit") + control.mid(3), Q(box.caption), panel);
         QLineEdit* edit = MakeBox(control, panel);
         edit->setMinimumHeight(24);
+        edit->setFixedWidth(640);
         boxes->addWidget(caption, row, 0, Qt::AlignRight);
-        boxes->addWidget(edit, row, 1);
+        boxes->addWidget(edit, row, 1, Qt::AlignLeft);
         ++row;
     }
     boxes->setColumnStretch(1, 1);
