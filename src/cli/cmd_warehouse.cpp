@@ -26,10 +26,10 @@ int UsageOf(Context& ctx, const char* usage) {
     return kUsage;
 }
 
-void PrintLines(Context& ctx, const ItemLines& lines) {
+void PrintLines(Context& ctx, const LineList& lines) {
     std::string out;
-    for (const std::string& line : lines) {
-        out += line;
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        out += lines[i];
         out += '\n';
     }
     ctx.out << out;

@@ -46,6 +46,10 @@ class FakeServices : public Services {
     std::optional<QString> InputBox(const QString& title, const QString& prompt,
                                     const QString& proposed) override;
     void ShellOpen(const QString& command) override { shellOpens.push_back(command); }
+    bool ShellOpenChecked(const QString& command) override {
+        shellOpens.push_back(command);
+        return !shellOpenFails;
+    }
     QString OpenFileName(const QString& title, const QString& filter) override;
     bool PrintDialog(QPrinter& printer) override;
     bool Print(QPrinter& printer, const PaintJob& job) override;
@@ -73,6 +77,8 @@ class FakeServices : public Services {
     std::deque<std::optional<QString>> inputAnswers;
     std::deque<QString> fileAnswers;
     bool printDialogAccepts = true;
+    // When set, ShellOpenChecked reports that nothing could be opened.
+    bool shellOpenFails = false;
     // When set, print and preview jobs really paint into a PDF in the data
     // folder, so a test can see that painting works and count pages.
     bool paintJobs = false;

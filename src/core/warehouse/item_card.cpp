@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "core/app/amount_box.h"
+#include "core/app/card_editor.h"
 #include "core/app/routines.h"
 #include "core/storage/cp1252.h"
 #include "core/storage/messages.h"
@@ -92,6 +93,35 @@ std::string_view ItemControlName(TArticolo::Field field) {
         if (l.field == field) return l.control;
     }
     return {};
+}
+
+std::span<const CardField> ItemCardFields() {
+    static const std::array<CardField, A::kFieldCount> fields = [] {
+        // How a message names the fields without a box of their own.
+        constexpr std::pair<A::Field, std::string_view> kHidden[] = {
+            {A::Consumo, "Altezza"},
+            {A::Aderenza, "Larghezza"},
+            {A::Rumore, "Lunghezza"},
+            {A::Onde, "Scadenza"},
+            {A::File01, "Nome 1° file allegato"},
+            {A::File02, "Nome 2° file allegato"},
+            {A::File03, "Nome 3° file allegato"},
+            {A::Desc01, "Descrizione 1° file allegato"},
+            {A::Desc02, "Descrizione 2° file allegato"},
+            {A::Desc03, "Descrizione 3° file allegato"},
+            {A::Cartella, "Cartella"},
+            {A::CartellaDesc, "Descrizione cartella"},
+        };
+        std::array<CardField, A::kFieldCount> out{};
+        std::size_t i = 0;
+        for (const ItemBox& b : kItemBoxes) {
+            const std::string_view caption = b.caption;
+            out[i++] = {b.field, b.control, caption.substr(0, caption.rfind(':'))};
+        }
+        for (const auto& [field, name] : kHidden) out[i++] = {field, ItemControlName(field), name};
+        return out;
+    }();
+    return fields;
 }
 
 ItemTexts ClearedItem() {
@@ -305,15 +335,16 @@ ItemSaveOutcome SaveItem(const std::filesystem::path& path, const ItemTexts& tex
         }
     }
 
-    CardOutcome card = SaveCard(path, ItemFromTexts(t), position, fs);
+    // Every file failure of the card editor is a warning box.
+    static constexpr CardFailureKinds kFailures = {NoticeKind::kWarning, NoticeKind::kWarning,
+                                                   NoticeKind::kWarning};
+    CardSaveOutcome card =
+        StoreCard(path, ItemFromTexts(t), position, ItemCardFields(), kFailures, fs);
     out.position = std::move(card.position);
     out.status = std::move(card.status);
-    if (card.message == CardMessage::kAccessoArchivio) {
-        out.notices.push_back({NoticeKind::kWarning, std::string(kMsgAccessoArchivio)});
-        return out;
-    }
-    out.saved = true;
-    out.notices.push_back({NoticeKind::kInformation, std::string(CardMessageText(card.message))});
+    out.saved = card.saved;
+    if (!card.focus.empty()) out.focus = std::move(card.focus);
+    out.notices.push_back(std::move(card.notice));
     return out;
 }
 

@@ -10,10 +10,12 @@
 #include <cstdint>
 #include <filesystem>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "core/app/card_editor.h"
 #include "core/receipts/notice.h"
 #include "core/storage/articolo.h"
 #include "core/storage/card.h"
@@ -99,6 +101,10 @@ const ItemBox* ItemBoxOf(TArticolo::Field field);
 // The control that shows `field`: its box or its hidden label.
 std::string_view ItemControlName(TArticolo::Field field);
 
+// The card's 32 fields with their controls and the names the save's
+// messages give them, in screen order (boxes first, then hidden labels).
+std::span<const CardField> ItemCardFields();
+
 // The card as the editor holds it: one text per field of TArticolo (20 boxes
 // and 12 hidden labels), untrimmed, indexed by TArticolo::Field. The card
 // position (lblPosizione) travels beside it.
@@ -181,8 +187,10 @@ struct ItemSaveOutcome {
 // warning level become whole numbers (a text that is not a number there
 // gives the access message, as the editor always did); Calcola and Calcola
 // valore run, a reset going on with the reset values and a refusal stopping
-// the save; every number field must fit its capacity; then the record is
-// written over the card or appended, and the editor learns its number.
+// the save; every number field must fit its capacity; a text the archive
+// cannot store (outside Windows-1252) is refused with a warning naming its
+// field; then the record is written over the card or appended, and the
+// editor learns its number.
 ItemSaveOutcome SaveItem(const std::filesystem::path& path, const ItemTexts& texts,
                          std::string_view position, FileSystem& fs = DefaultFileSystem());
 

@@ -65,15 +65,8 @@ void AppendImportLine(const char* record, std::string& out) {
     AppendCp1252(Raw(record, A::Giacenza), out);
 }
 
-// Lines are built in place: one allocation each, sized for a typical line.
-std::string& NewLine(ItemLines& lines) {
-    std::string& line = lines.emplace_back();
-    line.reserve(160);
-    return line;
-}
-
 void Finish(ItemListResult& out) {
-    SortLinesCaseless(out.lines);
+    out.lines.SortCaseless();
     if (!out.skipped.empty()) {
         out.notices.push_back({NoticeKind::kWarning, SkippedCardsMessage(out.skipped)});
     }
@@ -133,7 +126,8 @@ ItemListResult LowStockList(const std::filesystem::path& path, FileSystem& fs) {
             if (!low) {
                 out.skipped.push_back(card);
             } else if (*low) {
-                AppendCardLine(record, NewLine(out.lines));
+                AppendCardLine(record, out.lines.OpenLine());
+                out.lines.CloseLine();
             }
         },
         fs);
@@ -143,29 +137,22 @@ ItemListResult LowStockList(const std::filesystem::path& path, FileSystem& fs) {
 
 ItemListResult SearchItems(const std::filesystem::path& path, const ItemSearchTexts& boxes,
                            ItemLineKind kind, FileSystem& fs) {
+    std::array<RecordField, 10> fields;
+    for (std::size_t i = 0; i < fields.size(); ++i) {
+        fields[i] = A::kFields[kItemSearchBoxes[i].field];
+    }
+    const CriteriaMatcher matcher(boxes, fields);
     ItemListResult out;
-    const bool everything = CountCriteria(boxes) == 0;
-    std::array<std::string, 10> decoded;
-    std::array<std::string_view, 10> fields;
-    if (everything) {
-        std::error_code ec;
-        const auto bytes = std::filesystem::file_size(path, ec);
-        if (!ec) out.lines.reserve(static_cast<std::size_t>(bytes / A::kSize));
+    if (matcher.Needed() == 0) {
+        const std::size_t n = RecordCountHint(path, A::kSize);
+        out.lines.Reserve(n, n * 160);
     }
     out.status = ArchiveReader::Scan(
         path, A::kSize,
         [&](const char* record, std::size_t) {
-            if (!everything) {
-                // Only the fields of typed boxes can give a hit.
-                for (std::size_t b = 0; b < boxes.size(); ++b) {
-                    if (boxes[b].empty()) continue;
-                    decoded[b].clear();
-                    AppendCp1252(Raw(record, kItemSearchBoxes[b].field), decoded[b]);
-                    fields[b] = decoded[b];
-                }
-                if (!MatchesCriteria(boxes, fields)) return;
-            }
-            AppendItemListLine(record, kind, NewLine(out.lines));
+            if (!matcher.Matches(record)) return;
+            AppendItemListLine(record, kind, out.lines.OpenLine());
+            out.lines.CloseLine();
         },
         fs);
     Finish(out);
@@ -198,17 +185,10 @@ std::string SkippedCardsMessage(const std::vector<std::size_t>& cards) {
 
 LocatedItem LocateItemByLine(const std::filesystem::path& path, std::string_view line,
                              ItemLineKind kind, FileSystem& fs) {
-    LocatedRecord r = LocateRecordByLine(
-        path, A::kSize, line,
+    return LocateByLine<TArticolo>(
+        path, line,
         [kind](const char* record, std::string& out) { AppendItemListLine(record, kind, out); },
         fs);
-    LocatedItem out;
-    out.status = std::move(r.status);
-    if (r.found()) {
-        out.card = r.card;
-        DecodeRecord(r.bytes, out.record);
-    }
-    return out;
 }
 
 }  // namespace corvelo

@@ -11,11 +11,12 @@
 #include <string_view>
 #include <vector>
 
+#include "core/app/line_list.h"
+#include "core/app/record_search.h"
 #include "core/receipts/notice.h"
 #include "core/storage/articolo.h"
 #include "core/storage/file_system.h"
 #include "core/storage/status.h"
-#include "core/warehouse/item_matching.h"
 
 namespace corvelo {
 
@@ -46,7 +47,7 @@ void AppendItemListLine(const char* record, ItemLineKind kind, std::string& out)
 std::optional<bool> IsLowStock(std::string_view giacenza, std::string_view sottoscorta);
 
 struct ItemListResult {
-    ItemLines lines;                   // sorted, A-Z taken as a-z
+    LineList lines;                    // sorted, A-Z taken as a-z
     std::vector<std::size_t> skipped;  // cards left out because they could not be read
     Status status;                     // a failure keeps the lines gathered before it
     // What to show once the list is built, in order: the warning naming the
@@ -91,12 +92,7 @@ std::string ItemCountLine(std::size_t lines);
 // The warning that names the cards a list left out.
 std::string SkippedCardsMessage(const std::vector<std::size_t>& cards);
 
-struct LocatedItem {
-    Status status;
-    std::size_t card = 0;  // 1-based; 0 when no card gives the line
-    TArticolo record;      // the card at `card`
-    bool found() const { return status.ok() && card != 0; }
-};
+using LocatedItem = LocatedRecord<TArticolo>;
 
 // The card behind a chosen line (double click in the low-stock list or the
 // item search, a click in the import list): the last card in file order

@@ -10,6 +10,7 @@
 #include "gui/receipts/MenuRicevute.h"
 #include "gui/receipts/Ricevute.h"
 #include "gui/report/report_services.h"
+#include "gui/warehouse/Magazzino.h"
 
 namespace {
 
@@ -35,7 +36,8 @@ Screens InstallWorkAreas(corvelo::AppShell& shell, corvelo::Services& services) 
     shell.SetWorkArea(WorkArea::Ricevute, menu);
     shell.SetWorkArea(WorkArea::Anagrafica,
                       Keep(screens, std::make_unique<TfrmAnagrafica>(services, shell)));
-    // shell.SetWorkArea(corvelo::WorkArea::Magazzino, new TfrmMagazzino(services, shell));
+    shell.SetWorkArea(WorkArea::Magazzino,
+                      Keep(screens, std::make_unique<TfrmMagazzino>(services, shell)));
     return screens;
 }
 

@@ -137,6 +137,10 @@ void DesktopServices::ShellOpen(const QString& command) {
     QDesktopServices::openUrl(ShellOpenTarget(command, folder_));
 }
 
+bool DesktopServices::ShellOpenChecked(const QString& command) {
+    return QDesktopServices::openUrl(ShellOpenTarget(command, folder_));
+}
+
 QString DesktopServices::OpenFileName(const QString& title, const QString& filter) {
     return QFileDialog::getOpenFileName(DialogParent(), title, folder_, filter);
 }

@@ -69,6 +69,12 @@ class Services {
     // quotes. Nothing ever passes through a command shell: quotes, blanks or
     // ";" in a path are part of the path.
     virtual void ShellOpen(const QString& command) = 0;
+    // The same, telling whether the operating system took the command:
+    // false when no program could be started for it.
+    virtual bool ShellOpenChecked(const QString& command) {
+        ShellOpen(command);
+        return true;
+    }
 
     // Shows a file-open dialog; returns the chosen full path, or an empty
     // text when it was cancelled. filter as in "Immagini (*.bmp *.jpg)".
@@ -106,6 +112,7 @@ class DesktopServices : public Services {
     std::optional<QString> InputBox(const QString& title, const QString& prompt,
                                     const QString& proposed) override;
     void ShellOpen(const QString& command) override;
+    bool ShellOpenChecked(const QString& command) override;
     QString OpenFileName(const QString& title, const QString& filter) override;
     bool PrintDialog(QPrinter& printer) override;
     bool Print(QPrinter& printer, const PaintJob& job) override;

@@ -51,7 +51,34 @@ TextGridModel::TextGridModel(std::span<const Column> columns, QObject* parent)
 void TextGridModel::SetGrid(TextGrid grid) {
     beginResetModel();
     grid_ = std::move(grid);
+    edits_.clear();
     endResetModel();
+}
+
+bool TextGridModel::Editable() const {
+    for (const Column& c : columns_) {
+        if (c.editable) return true;
+    }
+    return false;
+}
+
+Qt::ItemFlags TextGridModel::flags(const QModelIndex& index) const {
+    Qt::ItemFlags flags = QAbstractTableModel::flags(index);
+    if (index.isValid() && static_cast<std::size_t>(index.column()) < columns_.size() &&
+        columns_[static_cast<std::size_t>(index.column())].editable) {
+        flags |= Qt::ItemIsEditable;
+    }
+    return flags;
+}
+
+bool TextGridModel::setData(const QModelIndex& index, const QVariant& value, int role) {
+    if (role != Qt::EditRole || !(flags(index) & Qt::ItemIsEditable)) return false;
+    const auto row = static_cast<std::size_t>(index.row());
+    const auto column = static_cast<std::size_t>(index.column());
+    if (row >= grid_.RowCount()) return false;
+    edits_[{row, column}] = Utf8(value.toString());
+    emit dataChanged(index, index, {Qt::DisplayRole, Qt::EditRole});
+    return true;
 }
 
 int TextGridModel::rowCount(const QModelIndex& parent) const {
@@ -63,10 +90,13 @@ int TextGridModel::columnCount(const QModelIndex& parent) const {
 }
 
 QVariant TextGridModel::data(const QModelIndex& index, int role) const {
-    if (role != Qt::DisplayRole || !index.isValid()) return {};
+    if ((role != Qt::DisplayRole && role != Qt::EditRole) || !index.isValid()) return {};
     const auto row = static_cast<std::size_t>(index.row());
     const auto column = static_cast<std::size_t>(index.column());
     if (row >= grid_.RowCount() || column >= grid_.ColumnCount()) return {};
+    if (const auto typed = edits_.find({row, column}); typed != edits_.end()) {
+        return Q(typed->second);
+    }
     return Q(grid_.Cell(row, column));
 }
 
@@ -101,8 +131,16 @@ ExportScreen::ExportScreen(Services& services, const ExportScreenTexts& texts,
     grdRecords_->setObjectName(QStringLiteral("grdRecords"));
     grdRecords_->setModel(model_);
     grdRecords_->setAlternatingRowColors(true);
-    grdRecords_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    grdRecords_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    if (model_->Editable()) {
+        // Cells of the editable columns are typed into where they stand.
+        grdRecords_->setEditTriggers(QAbstractItemView::DoubleClicked |
+                                     QAbstractItemView::EditKeyPressed |
+                                     QAbstractItemView::AnyKeyPressed);
+        grdRecords_->setSelectionBehavior(QAbstractItemView::SelectItems);
+    } else {
+        grdRecords_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+        grdRecords_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    }
     grdRecords_->setWordWrap(false);
     grdRecords_->verticalHeader()->hide();
     grdRecords_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);

@@ -9,9 +9,13 @@
 #include <QAbstractTableModel>
 #include <QDialog>
 #include <QString>
+#include <cstddef>
 #include <filesystem>
+#include <map>
 #include <span>
+#include <string>
 #include <string_view>
+#include <utility>
 
 #include "core/app/help_pages.h"
 #include "core/warehouse/spreadsheet_export.h"
@@ -22,29 +26,41 @@ namespace corvelo {
 
 class Services;
 
+// Cells typed into a grid, by (row, column), UTF-8.
+using CellEdits = std::map<std::pair<std::size_t, std::size_t>, std::string>;
+
 // A TextGrid shown by a table view: handed over whole, no per-cell items.
+// The cells of editable columns take typing; what is typed is kept beside
+// the grid (Edits()) and shown in place of the cell.
 class TextGridModel : public QAbstractTableModel {
     Q_OBJECT
   public:
     struct Column {
         std::string_view header;  // UTF-8
         int width;
+        bool editable = false;
     };
     TextGridModel(std::span<const Column> columns, QObject* parent = nullptr);
 
+    // Replaces the grid and forgets what was typed.
     void SetGrid(TextGrid grid);
     const TextGrid& Grid() const { return grid_; }
+    const CellEdits& Edits() const { return edits_; }
+    bool Editable() const;
     int ColumnWidth(int column) const { return columns_[static_cast<std::size_t>(column)].width; }
 
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
     int columnCount(const QModelIndex& parent = QModelIndex()) const override;
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+    Qt::ItemFlags flags(const QModelIndex& index) const override;
+    bool setData(const QModelIndex& index, const QVariant& value, int role = Qt::EditRole) override;
     QVariant headerData(int section, Qt::Orientation orientation,
                         int role = Qt::DisplayRole) const override;
 
   private:
     std::vector<Column> columns_;
     TextGrid grid_;
+    CellEdits edits_;
 };
 
 struct ExportScreenTexts {
@@ -67,6 +83,8 @@ class ExportScreen : public QDialog {
     void cmdEsportaClick();
 
     const TextGrid& Grid() const { return model_->Grid(); }
+    // What was typed into the editable columns since the grid was filled.
+    const CellEdits& Edits() const { return model_->Edits(); }
     // Full path of the export file in the data folder.
     QString FilePath() const;
 

@@ -34,11 +34,12 @@
 #include "gui/documents/StampaRicevuta.h"
 #include "gui/documents/TrovaRicevute.h"
 #include "gui/documents/receipt_form.h"
+#include "gui/kit/panels.h"
 #include "gui/kit/text.h"
 #include "gui/receipts/Logo.h"
 #include "gui/receipts/Numerazione.h"
 #include "gui/receipts/receipt_lines.h"
-#include "gui/kit/panels.h"
+#include "gui/warehouse/ImportaMagazzino.h"
 
 namespace corvelo {
 
@@ -432,12 +433,12 @@ void TfrmRicevute::WireCommands() {
             ShowTaxCodeCheck(this, services_, FormText(*this, codFisc.constData()));
         });
     }
+    connect(pages_, &ReceiptLinePages::WarehouseRequested, this,
+            [this](int line) { ShowItemImport(*this, services_, line); });
     connect(pages_, &ReceiptLinePages::PageRequested, this, [this](int page, const QString& box) {
         pages_->ShowPage(page);
         if (QWidget* w = findChild<QWidget*>(box)) w->setFocus(Qt::OtherFocusReason);
     });
-    // The impMagNN pictures open the warehouse import, which belongs to the
-    // warehouse area.
     OpenDocumentScreens();
 }
 

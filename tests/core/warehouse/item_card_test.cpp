@@ -291,6 +291,13 @@ TEST_F(SaveItemTest, RefusalsWriteNothing) {
          "il prezzo con IVA (1219999999998,78)", "txtPrezzo"},
         {"value too long", Card({{A::Codice, "A"}, {A::Costo, "99999999"}, {A::Giacenza, "99999"}}),
          "il valore (9999899900001,00)", "txtCosto"},
+        // Stored, these letters would silently become "?".
+        {"a letter the archive cannot store",
+         Card({{A::Codice, "A"}, {A::Descrizione, "Vite łódź"}}),
+         "il campo «Descrizione» contiene caratteri che l'archivio non può memorizzare: ł ź",
+         "txtDescrizione"},
+        {"the same in an extra datum", Card({{A::Codice, "A"}, {A::Onde, "Ωmega"}}),
+         "il campo «Scadenza»", "memOnde"},
     };
     for (const Case& c : cases) {
         const ItemSaveOutcome out = SaveItem(path_, c.card, "");

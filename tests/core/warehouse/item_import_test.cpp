@@ -41,8 +41,8 @@ class ImportTest : public ::testing::Test {
     // Chooses card 2 by its line in the import list, as a click does.
     ChosenItem ChooseSecond() {
         const ItemListResult list = SearchItems(path_, {}, ItemLineKind::kImport);
-        for (const std::string& line : list.lines) {
-            if (line.starts_with("VT-10")) return ChooseItem(path_, line).chosen;
+        for (std::size_t i = 0; i < list.lines.size(); ++i) {
+            if (list.lines[i].starts_with("VT-10")) return ChooseItem(path_, list.lines[i]).chosen;
         }
         ADD_FAILURE() << "no line for VT-10";
         return {};
@@ -149,7 +149,7 @@ TEST_F(ImportTest, APriceLongerThanTheReceiptBoxIsRefusedBeforeAnythingIsWritten
         path_, {MakeItem({{A::Codice, "caro"}, {A::Prezzo, "12345678,00"}, {A::Giacenza, "3"}})});
     before_ = ReadBytes(path_);
     const ChosenItem chosen =
-        ChooseItem(path_, SearchItems(path_, {}, ItemLineKind::kImport).lines.at(0)).chosen;
+        ChooseItem(path_, SearchItems(path_, {}, ItemLineKind::kImport).lines[0]).chosen;
     for (bool update : {true, false}) {
         const ImportOutcome out = ImportItem(path_, {"ric_art_02", true, chosen, "1", update});
         EXPECT_EQ(out.result, Res::kTooLong);

@@ -4,8 +4,9 @@
 
 #include "support/fault_file_system.h"
 #include "core/storage/messages.h"
-#include "support/temp_folder.h"
+#include "core/storage/text.h"
 #include "support/item_archive.h"
+#include "support/temp_folder.h"
 
 namespace corvelo {
 namespace {
@@ -21,9 +22,9 @@ std::string Pad(std::string text, std::size_t width) {
 }
 
 // The item codes of the lines, in list order (the code is the first column).
-std::vector<std::string> Codes(const ItemLines& lines) {
+std::vector<std::string> Codes(const LineList& lines) {
     std::vector<std::string> codes;
-    for (const std::string& l : lines) codes.push_back(Trim(l.substr(0, 30)));
+    for (std::size_t i = 0; i < lines.size(); ++i) codes.push_back(Trim(lines[i].substr(0, 30)));
     return codes;
 }
 
