@@ -276,7 +276,9 @@ bool ScreenKit::HandleKey(QWidget* box, QKeyEvent* event) {
             return true;
         }
         if (enter_.contains(name)) {
-            if (QWidget* next = Find(enter_.value(name))) next->setFocus(Qt::OtherFocusReason);
+            // Reached by the keyboard, a box selects its text, so typing
+            // replaces a "0,00" instead of being appended to it.
+            if (QWidget* next = Find(enter_.value(name))) next->setFocus(Qt::TabFocusReason);
             return true;
         }
         return false;

@@ -303,6 +303,15 @@ TEST_F(ConventionsTest, EnterOnAnAmountBoxNormalisesItOnTheWayOut) {
     EXPECT_TRUE(Box("txtPrezzo01")->hasFocus());
 }
 
+TEST_F(ConventionsTest, TypingIntoABoxReachedByEnterReplacesItsText) {
+    QLineEdit* tassa = Box("txtTassa");
+    Box("txtPrezzo01")->setText(QStringLiteral("0,00"));
+    test::Type(tassa, QStringLiteral("2"));
+    QTest::keyClick(tassa, Qt::Key_Enter);
+    QTest::keyClicks(Box("txtPrezzo01"), QStringLiteral("12"));
+    EXPECT_EQ(Box("txtPrezzo01")->text(), QStringLiteral("12"));
+}
+
 TEST_F(ConventionsTest, OnEnterAndOnKeyActionsRun) {
     int enters = 0;
     int keys = 0;

@@ -35,13 +35,15 @@ QRect On(const QWidget* screen, const QWidget* w) {
 TEST_F(ItemCardTest, BoxesCaptionsAndButtonsAreWholeAndApartAt1366x768) {
     OpenCard();
     EXPECT_EQ(card.windowTitle(), Q(kItemEditorCaption));
+    const ScreenKit* kit = ScreenKit::Of(&card);
+    ASSERT_NE(kit, nullptr);
     std::vector<QWidget*> shown;
     for (const ItemBox& box : kItemBoxes) {
         auto* edit = Find<QLineEdit>(&card, Q(box.control));
         auto* caption = Find<QLabel>(&card, QStringLiteral("tit") + Q(box.control).mid(3));
         ASSERT_TRUE(edit && caption) << box.control;
         EXPECT_EQ(caption->text(), Q(box.caption)) << box.control;
-        EXPECT_EQ(edit->maxLength(), int(box.max_chars)) << box.control;
+        EXPECT_EQ(kit->TypingLimit(Q(box.control)), int(box.max_chars)) << box.control;
         EXPECT_EQ(edit->text(), Q(box.initial)) << box.control;
         const Qt::Alignment h = edit->alignment() & Qt::AlignHorizontal_Mask;
         EXPECT_EQ(h, box.align == BoxAlign::kCentre  ? Qt::AlignHCenter
