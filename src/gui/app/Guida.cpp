@@ -9,12 +9,14 @@
 
 #include "gui/app/maker.h"
 #include "gui/app/services.h"
+#include "gui/app/start_folder.h"
 #include "gui/app/widgets.h"
 
 namespace corvelo {
 
 QString ManualCommand(const QString& dataFolder) {
-    return QStringLiteral("\"") + QDir(dataFolder).filePath(QStringLiteral("Guida.pdf")) +
+    return QStringLiteral("\"") +
+           QDir(ManualFolder(dataFolder)).filePath(QStringLiteral("Guida.pdf")) +
            QStringLiteral("\"");
 }
 

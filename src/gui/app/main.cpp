@@ -1,10 +1,12 @@
 #include <QApplication>
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "core/app/instance_lock.h"
 #include "gui/app/services.h"
 #include "gui/app/shell.h"
+#include "gui/app/start_folder.h"
 #include "gui/customers/Anagrafica.h"
 #include "gui/documents/Statistiche.h"
 #include "gui/receipts/MenuRicevute.h"
@@ -46,7 +48,9 @@ Screens InstallWorkAreas(corvelo::AppShell& shell, corvelo::Services& services) 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     corvelo::SetUpApplication();
-    corvelo::ReportDesktopServices services(QCoreApplication::applicationDirPath());
+    const std::optional<QString> folder = corvelo::StartDataFolder(QCoreApplication::arguments());
+    if (!folder) return 1;
+    corvelo::ReportDesktopServices services(*folder);
 
     // One copy per data folder; a second copy leaves every file alone.
     corvelo::InstanceLock lock(services.DataFolder().toStdU16String());

@@ -19,7 +19,8 @@ inline QString MakerMailCommand() {
            QStringLiteral("\"");
 }
 
-// The PDF manual in the data folder, quoted.
+// The PDF manual, quoted: in the data folder, or where it was installed
+// with the program (see ManualFolder).
 QString ManualCommand(const QString& dataFolder);
 
 }  // namespace corvelo
