@@ -4,7 +4,11 @@
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 PACKAGES+=(dpkg-dev file)
 install_missing
-build "$ROOT/build/package" -DCORVELO_TESTS=OFF -DCORVELO_BENCH=OFF
+# Built with Debian's hardening flags, as Debian's own packages are.
+export DEB_BUILD_MAINT_OPTIONS=hardening=+all
+build "$ROOT/build/package" -DCORVELO_TESTS=OFF -DCORVELO_BENCH=OFF \
+    -DCMAKE_CXX_FLAGS="$(dpkg-buildflags --get CPPFLAGS) $(dpkg-buildflags --get CXXFLAGS)" \
+    -DCMAKE_EXE_LINKER_FLAGS="$(dpkg-buildflags --get LDFLAGS)"
 (cd "$ROOT/build/package" && rm -f corvelo_*.deb && cpack -G DEB >/dev/null)
 deb="$(ls "$ROOT"/build/package/corvelo_*.deb)"
 sudo=""
