@@ -335,11 +335,8 @@ ItemSaveOutcome SaveItem(const std::filesystem::path& path, const ItemTexts& tex
         }
     }
 
-    // Every file failure of the card editor is a warning box.
-    static constexpr CardFailureKinds kFailures = {NoticeKind::kWarning, NoticeKind::kWarning,
-                                                   NoticeKind::kWarning};
     CardSaveOutcome card =
-        StoreCard(path, ItemFromTexts(t), position, ItemCardFields(), kFailures, fs);
+        StoreCard(path, ItemFromTexts(t), position, ItemCardFields(), kItemCardFailures, fs);
     out.position = std::move(card.position);
     out.status = std::move(card.status);
     out.saved = card.saved;
@@ -369,26 +366,6 @@ ItemDuplicateOutcome DuplicateItem(const std::filesystem::path& path, const Item
     }
     out.focus = "txtCodice";
     out.notice = {NoticeKind::kInformation, std::string(kMsgDuplicata)};
-    return out;
-}
-
-ItemBrowseOutcome BrowseItem(CardMove move, const std::filesystem::path& path,
-                             std::string_view position, FileSystem& fs) {
-    CardView<TArticolo> v = BrowseCard<TArticolo>(move, path, position, fs);
-    ItemBrowseOutcome out;
-    if (v.record) out.texts = TextsFromItem(*v.record);
-    out.position = std::move(v.position);
-    out.status = std::move(v.status);
-    switch (v.message) {
-        case CardMessage::kArchivioVuoto:
-            out.notice = {NoticeKind::kInformation, std::string(kMsgArchivioVuoto)};
-            break;
-        case CardMessage::kAccessoArchivio:
-            out.notice = {NoticeKind::kWarning, std::string(kMsgAccessoArchivio)};
-            break;
-        default:
-            break;
-    }
     return out;
 }
 

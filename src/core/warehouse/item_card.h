@@ -101,6 +101,11 @@ const ItemBox* ItemBoxOf(TArticolo::Field field);
 // The control that shows `field`: its box or its hidden label.
 std::string_view ItemControlName(TArticolo::Field field);
 
+// Every file failure of the card editor (going to the first card, browsing,
+// saving) is a warning box.
+inline constexpr CardFailureKinds kItemCardFailures = {NoticeKind::kWarning, NoticeKind::kWarning,
+                                                       NoticeKind::kWarning};
+
 // The card's 32 fields with their controls and the names the save's
 // messages give them, in screen order (boxes first, then hidden labels).
 std::span<const CardField> ItemCardFields();
@@ -208,16 +213,5 @@ struct ItemDuplicateOutcome {
 // message if not) and kMsgDuplicata is said. The next save appends.
 ItemDuplicateOutcome DuplicateItem(const std::filesystem::path& path, const ItemTexts& texts,
                                    std::string_view position, FileSystem& fs = DefaultFileSystem());
-
-struct ItemBrowseOutcome {
-    std::optional<ItemTexts> texts;  // the card to show, if any
-    std::string position;            // lblPosizione afterwards
-    Notice notice;                   // information on an empty archive, the access warning
-    Status status;
-};
-
-// The arrows: the card browsing of every editor over Magazzino.pro.
-ItemBrowseOutcome BrowseItem(CardMove move, const std::filesystem::path& path,
-                             std::string_view position, FileSystem& fs = DefaultFileSystem());
 
 }  // namespace corvelo

@@ -25,7 +25,6 @@ inline constexpr std::string_view kLowStockReportTitle = "Materiali in esaurimen
 inline constexpr std::string_view kItemSearchCaption = " Trova articoli in magazzino";
 inline constexpr std::string_view kItemImportCaption = " Importa articoli da magazzino";
 inline constexpr std::string_view kItemSearchReportTitle = "Riepilogo articoli in magazzino";
-inline constexpr std::string_view kMsgRicercaInCorso = "Ricerca schede in corso. Attendere...";
 
 // Which line a list shows.
 enum class ItemLineKind {
@@ -70,12 +69,6 @@ struct ItemSearchBox {
     TArticolo::Field field;
 };
 extern const std::array<ItemSearchBox, 10> kItemSearchBoxes;
-inline constexpr std::array<std::string_view, 3> kItemSearchInstructions = {
-    "Immettere nei campi prescelti una o più parole consecutive presenti nelle schede da trovare "
-    "e premere il pulsante Cerca.",
-    "Lasciare in bianco tutti gli altri campi.",
-    "Per ogni ricerca è possibile utilizzare uno o più campi contemporaneamente.",
-};
 
 // The texts of the ten boxes as typed, in kItemSearchBoxes order.
 using ItemSearchTexts = std::array<std::string, 10>;

@@ -23,6 +23,7 @@
 #include "gui/customers/customer_form.h"
 #include "gui/kit/AllegaCartella.h"
 #include "gui/kit/Cartella.h"
+#include "gui/kit/buttons.h"
 #include "gui/kit/command_bar.h"
 #include "gui/kit/panels.h"
 #include "gui/kit/text.h"
@@ -228,12 +229,6 @@ const std::vector<EnterStep>& EnterSteps() {
     return steps;
 }
 
-std::chrono::year_month_day CivilDate(const QDate& date) {
-    return std::chrono::year_month_day{std::chrono::year(date.year()),
-                                       std::chrono::month(unsigned(date.month())),
-                                       std::chrono::day(unsigned(date.day()))};
-}
-
 // One column of panels whose boxes line up.
 QVBoxLayout* BuildColumn(std::span<const PanelLayout> panels, QWidget* parent) {
     int captions = 0;
@@ -307,37 +302,33 @@ void TfrmAnagrafica::BuildScreen() {
 }
 
 void TfrmAnagrafica::WireCommands() {
-    auto on = [this](const char* name, auto action) {
-        auto* button = findChild<QAbstractButton*>(QLatin1String(name));
-        Q_ASSERT(button);
-        connect(button, &QAbstractButton::clicked, this, action);
-    };
-    on("cmdNuovo", [this] { cmdNuovoClick(); });
-    on("cmdSalva", [this] { cmdSalvaClick(); });
-    on("cmdPrimo", [this] { Browse(CardMove::kFirst); });
-    on("cmdIndietro", [this] { Browse(CardMove::kPrevious); });
-    on("cmdAvanti", [this] { Browse(CardMove::kNext); });
-    on("cmdUltimo", [this] { Browse(CardMove::kLast); });
-    on("cmdStampa", [this] { cmdStampaClick(); });
-    on("cmdCartella", [this] { cmdCartellaClick(); });
-    on("cmdFile", [this] { cmdFileClick(); });
-    on("btnEmail", [this] { btnEmailClick(); });
-    on("cmdGuida", [this] { ShowHelp(this, services_, HelpTopic::Anagrafica); });
-    on("cmdEsci", [this] { close(); });
-    on("cmdTrova", [this] {
+    OnClick(this, "cmdNuovo", [this] { cmdNuovoClick(); });
+    OnClick(this, "cmdSalva", [this] { cmdSalvaClick(); });
+    OnClick(this, "cmdPrimo", [this] { Browse(CardMove::kFirst); });
+    OnClick(this, "cmdIndietro", [this] { Browse(CardMove::kPrevious); });
+    OnClick(this, "cmdAvanti", [this] { Browse(CardMove::kNext); });
+    OnClick(this, "cmdUltimo", [this] { Browse(CardMove::kLast); });
+    OnClick(this, "cmdStampa", [this] { cmdStampaClick(); });
+    OnClick(this, "cmdCartella", [this] { cmdCartellaClick(); });
+    OnClick(this, "cmdFile", [this] { cmdFileClick(); });
+    OnClick(this, "btnEmail", [this] { btnEmailClick(); });
+    OnClick(this, "cmdGuida", [this] { ShowHelp(this, services_, HelpTopic::Anagrafica); });
+    OnClick(this, "cmdEsci", [this] { close(); });
+    OnClick(this, "cmdTrova", [this] {
         TfrmTrovaClienti search(services_, *this, this);
         SetFormText(search, "lblMemory", Q(kCustomerSearchTagCard));
         search.exec();
     });
-    on("cmdScaduti", [this] {
+    OnClick(this, "cmdScaduti", [this] {
         TfrmDaRinnovare due(services_, *this, this);
         due.exec();
     });
-    on("cmdEsporta", [this] {
+    OnClick(this, "cmdEsporta", [this] {
         TfrmExpClienti exporting(services_, this);
         exporting.exec();
     });
-    on("btnCodFisc", [this] { ShowTaxCodeCheck(this, services_, FormText(*this, "txtCodFisc")); });
+    OnClick(this, "btnCodFisc",
+            [this] { ShowTaxCodeCheck(this, services_, FormText(*this, "txtCodFisc")); });
     struct Check {
         const char* button;
         const char* box;
@@ -349,7 +340,7 @@ void TfrmAnagrafica::WireCommands() {
         {"btnCarta", "txtCarta", CheckKind::Carta},
     };
     for (const Check& check : kChecks) {
-        on(check.button, [this, check] {
+        OnClick(this, check.button, [this, check] {
             ShowCheck(this, services_, check.kind, FormText(*this, check.box).trimmed());
         });
     }
@@ -385,7 +376,7 @@ void TfrmAnagrafica::Browse(CardMove move) {
 report::ReportDocument TfrmAnagrafica::CardSheet() const {
     const QDateTime now = services_.Now();
     return CustomerCardSheet(ReadCustomerForm(*this), CivilDate(now.date()),
-                             std::chrono::seconds(now.time().msecsSinceStartOfDay() / 1000));
+                             SecondsOfDay(now.time()));
 }
 
 void TfrmAnagrafica::cmdStampaClick() {

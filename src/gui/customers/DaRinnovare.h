@@ -4,40 +4,24 @@
 // the card editor.
 #pragma once
 
-#include <QDialog>
-
-#include "core/receipts/notice.h"
+#include "gui/kit/list_dialog.h"
 
 namespace corvelo {
 
-class ListScreen;
-class Services;
-
-class TfrmDaRinnovare : public QDialog {
+class TfrmDaRinnovare : public ListDialog {
     Q_OBJECT
   public:
     // Builds the list from Clienti.pro at once; card is the card editor a
-    // recall fills.
+    // recall fills. A file that cannot be read, and the cards that could not
+    // be listed, are told once the list is on screen.
     TfrmDaRinnovare(Services& services, QWidget& card, QWidget* parent = nullptr);
 
-    ListScreen& Results() { return *results_; }
-
-    // Double click on the list: the card behind the selected line, read
-    // whole, goes into the card editor; then the screen closes.
-    void lstRecordsDblClick();
-
   protected:
-    void showEvent(QShowEvent* event) override;
-    void done(int result) override;
+    // The card behind the line, read whole, into the card editor.
+    void RecallLine(const std::string& line) override;
 
   private:
-    Services& services_;
     QWidget& card_;
-    ListScreen* results_;
-    // Shown once the list is on screen: the cards that could not be listed,
-    // or the file that could not be read.
-    Notice pendingError_;
-    Notice pendingWarning_;
 };
 
 }  // namespace corvelo

@@ -31,14 +31,7 @@ const SearchScreenTexts kTexts = {
 
 // The ten boxes as the search shell lays them out, from the customer table.
 std::span<const SearchBox> Boxes() {
-    static const auto boxes = [] {
-        std::array<SearchBox, kCustomerSearchBoxes.size()> out{};
-        std::transform(kCustomerSearchBoxes.begin(), kCustomerSearchBoxes.end(), out.begin(),
-                       [](const CustomerSearchBox& box) {
-                           return SearchBox{box.control, box.label};
-                       });
-        return out;
-    }();
+    static const auto boxes = SearchBoxesFrom(kCustomerSearchBoxes, &CustomerSearchBox::label);
     return boxes;
 }
 

@@ -2,33 +2,22 @@
 // with find, print, and a double click that loads a receipt into the editor.
 #pragma once
 
-#include <QDialog>
+#include "gui/kit/list_dialog.h"
 
 namespace corvelo {
 
-class ListScreen;
-class Services;
-
-class TfrmSospese : public QDialog {
+class TfrmSospese : public ListDialog {
     Q_OBJECT
   public:
     // Builds the list from the editor's archive at once.
     TfrmSospese(Services& services, QWidget& editor, QWidget* parent = nullptr);
 
-    ListScreen& Results() { return *results_; }
-
-    // Double click on the list: loads the receipt behind the selected line
-    // into the editor and closes.
-    void lstRecordsDblClick();
-
   protected:
-    void showEvent(QShowEvent* event) override;
-    void done(int result) override;
+    // Loads the receipt behind the line into the editor.
+    void RecallLine(const std::string& line) override;
 
   private:
-    Services& services_;
     QWidget& editor_;
-    ListScreen* results_;
 };
 
 }  // namespace corvelo

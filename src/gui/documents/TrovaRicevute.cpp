@@ -10,14 +10,8 @@
 namespace corvelo {
 namespace {
 
-const std::array<SearchBox, 10> kBoxes = [] {
-    std::array<SearchBox, 10> boxes{};
-    std::transform(kReceiptSearchBoxes.begin(), kReceiptSearchBoxes.end(), boxes.begin(),
-                   [](const ReceiptSearchBox& b) {
-                       return SearchBox{b.control, b.caption};
-                   });
-    return boxes;
-}();
+const std::array<SearchBox, 10> kBoxes =
+    SearchBoxesFrom(kReceiptSearchBoxes, &ReceiptSearchBox::caption);
 
 const SearchScreenTexts kTexts = {
     .name = "TfrmTrovaRicevute",

@@ -1,11 +1,14 @@
-// The push button of the dialogs and list screens. Header only, so every
+// The push button of the dialogs and list screens, and the wiring of a
+// screen's buttons to its commands. Header only, so every
 // screen module, the application's own screens included, builds its buttons
 // the same way without linking the kit.
 #pragma once
 
+#include <QAbstractButton>
 #include <QPushButton>
 #include <QSize>
 #include <QString>
+#include <utility>
 
 namespace corvelo {
 
@@ -19,6 +22,16 @@ inline QPushButton* MakeButton(const QString& name, const QString& text, QWidget
     button->setAutoDefault(false);
     button->setMinimumSize(minimum);
     return button;
+}
+
+// Runs `action` on every click of the button named `name` among the
+// children of `screen` (a push button or a picture), for as long as the
+// screen lives. The button must exist.
+template <class Action>
+void OnClick(QWidget* screen, const char* name, Action&& action) {
+    auto* button = screen->findChild<QAbstractButton*>(QLatin1String(name));
+    Q_ASSERT(button);
+    QObject::connect(button, &QAbstractButton::clicked, screen, std::forward<Action>(action));
 }
 
 }  // namespace corvelo

@@ -5,12 +5,12 @@
 
 namespace corvelo {
 
-QString FormText(const QWidget& form, const char* name) {
-    return TextOf(form.findChild<QWidget*>(QString::fromLatin1(name)));
+QString FormText(const QWidget& form, std::string_view name) {
+    return TextOf(form.findChild<QWidget*>(Q(name)));
 }
 
-void SetFormText(QWidget& form, const char* name, const QString& text) {
-    SetTextOf(form.findChild<QWidget*>(QString::fromLatin1(name)), text);
+void SetFormText(QWidget& form, std::string_view name, const QString& text) {
+    SetTextOf(form.findChild<QWidget*>(Q(name)), text);
 }
 
 void ReadCardControls(const QWidget& form, std::span<const CardField> fields,
@@ -37,6 +37,14 @@ void CardForm::ShowField(std::size_t field, std::string_view text) {
     for (const CardField& f : fields_) {
         if (f.field == field) SetTextOf(editor_.findChild<QWidget*>(Q(f.control)), Q(text));
     }
+}
+
+void CardForm::ReadTexts(std::span<std::string> texts) const {
+    ReadCardControls(editor_, fields_, texts);
+}
+
+void CardForm::ShowTexts(std::span<const std::string> texts) {
+    ShowCardControls(editor_, fields_, texts);
 }
 
 std::string CardForm::Position() const {

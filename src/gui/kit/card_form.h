@@ -26,8 +26,8 @@ namespace corvelo {
 
 // Text of the named control of `form` (line edit, combo box, label ...), or
 // an empty text when there is none.
-QString FormText(const QWidget& form, const char* name);
-void SetFormText(QWidget& form, const char* name, const QString& text);
+QString FormText(const QWidget& form, std::string_view name);
+void SetFormText(QWidget& form, std::string_view name, const QString& text);
 
 // The text of the control of each field in `fields`, as shown (untrimmed),
 // into texts[field]; fields without a control keep their texts.
@@ -63,6 +63,11 @@ class CardForm {
     }
     // One field's text into its control.
     void ShowField(std::size_t field, std::string_view text);
+    // Every field's control as shown (untrimmed) into texts[field], and
+    // texts[field] into every field's control as given: for an editor whose
+    // core steps take and return the card's texts.
+    void ReadTexts(std::span<std::string> texts) const;
+    void ShowTexts(std::span<const std::string> texts);
 
     // The card position (lblPosizione): "" for a new card.
     std::string Position() const;

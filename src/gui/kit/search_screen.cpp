@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QListView>
 #include <QPushButton>
+#include <QShowEvent>
 #include <QVBoxLayout>
 
 #include "core/app/record_search.h"
@@ -124,7 +125,7 @@ QWidget* SearchScreen::MakeResultPanel() {
     body->setContentsMargins(14, 10, 14, 12);
     body->setSpacing(8);
     body->addLayout(results_->MakeFindRow());
-    auto* hint = new QLabel(Q(texts_.hint), panel);
+    auto* hint = MakeLabel(QStringLiteral("lblSuggerimento"), Q(texts_.hint), panel);
     hint->setStyleSheet(QStringLiteral("color: crimson;"));
     if (texts_.hintAboveList) body->addWidget(hint);
     body->addWidget(results_->List(), 1);
@@ -161,6 +162,7 @@ void SearchScreen::lstRecordsDblClick(std::optional<std::string> /*line*/) {}
 
 void SearchScreen::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
+    if (event->spontaneous()) return;
     results_->ForgetFindKey();
     if (panAvvio_->isVisibleTo(this) && !boxes_.empty()) {
         if (auto* first = findChild<QLineEdit*>(boxes_.front()))
@@ -178,7 +180,8 @@ void SearchScreen::btnCercaClick() {
     SearchFound found = Search(typed);
     if (!found.ok) {
         lblAttendere_->hide();
-        services_.Message(Q(kMsgAccessoArchivio));
+        if (found.notices.empty()) services_.Message(Q(kMsgAccessoArchivio));
+        for (const Notice& notice : found.notices) services_.Show(notice);
         return;
     }
     results_->SetLines(found.lines);
@@ -187,6 +190,7 @@ void SearchScreen::btnCercaClick() {
     panAvvio_->hide();
     results_->FindBox()->clear();
     results_->FindBox()->setFocus(Qt::OtherFocusReason);
+    for (const Notice& notice : found.notices) services_.Show(notice);
 }
 
 void SearchScreen::done(int result) {

@@ -3,7 +3,8 @@
 // per criterion (Enter goes round them in table order), lblAttendere (shown
 // as the mouse button goes down on btnCerca), btnCerca and btnAnnulla. After
 // a search the result panel panContainer takes its place for good: the find
-// row, the list lstRecords, a hint, lblTrovate, btnStampa and btnChiudi. The
+// row, the list lstRecords, the hint lblSuggerimento, lblTrovate, btnStampa
+// and btnChiudi. The
 // hidden labels are lblMemory (the caller tag) and lblConta (the criteria in
 // use). A screen gives its texts, its boxes and the search:
 //
@@ -21,13 +22,17 @@
 #include <QDialog>
 #include <QSize>
 #include <QString>
+#include <array>
+#include <cstddef>
 #include <optional>
 #include <span>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "core/app/line_list.h"
+#include "core/receipts/notice.h"
 #include "gui/kit/list_screen.h"
 
 class QHBoxLayout;
@@ -47,6 +52,16 @@ struct SearchBox {
     std::string_view caption;  // "Cognome e nome cliente:" (UTF-8)
 };
 
+// The boxes of a screen from its core table, whose rows name their control
+// and, in the member `caption`, the caption.
+template <class Row, std::size_t N>
+std::array<SearchBox, N> SearchBoxesFrom(const std::array<Row, N>& rows,
+                                         std::string_view Row::*caption) {
+    std::array<SearchBox, N> boxes{};
+    for (std::size_t i = 0; i < N; ++i) boxes[i] = {rows[i].control, rows[i].*caption};
+    return boxes;
+}
+
 struct SearchScreenTexts {
     const char* name;              // "TfrmTrovaRicevute"
     const char* caption;           // " Trova ricevute in archivio" (UTF-8)
@@ -63,8 +78,16 @@ struct SearchScreenTexts {
 
 // What a search found: the lines, or a file that could not be read.
 struct SearchFound {
+    SearchFound() = default;
+    SearchFound(LineList found, bool read, std::vector<Notice> told = {})
+        : lines(std::move(found)), ok(read), notices(std::move(told)) {}
+
     LineList lines;
     bool ok = true;
+    // What the search has to tell (cards it left out, ...), shown in order
+    // once the lines are listed; for a file that could not be read they are
+    // shown in place of the access message.
+    std::vector<Notice> notices;
 };
 
 class SearchScreen : public QDialog {
@@ -76,8 +99,9 @@ class SearchScreen : public QDialog {
 
     // "Cerca": lblConta gets the criteria in use; the lines found replace
     // the criteria panel with the result panel, txtTrova emptied and
-    // focused. A file that cannot be read shows the access message as a
-    // plain message and keeps the criteria panel.
+    // focused, then the search's notices are shown. A file that cannot be
+    // read shows the search's notices, or else the access message as a
+    // plain message, and keeps the criteria panel.
     void btnCercaClick();
 
   protected:
@@ -98,7 +122,8 @@ class SearchScreen : public QDialog {
     void AddResultButton(QPushButton* button);
 
     // Showing forgets the last find key and empties txtTrova; on the
-    // criteria panel the first box gets the focus.
+    // criteria panel the first box gets the focus. A window manager showing
+    // the window again (spontaneously) is no new opening.
     void showEvent(QShowEvent* event) override;
     // Closing empties the list and hides lblAttendere.
     void done(int result) override;

@@ -34,6 +34,7 @@
 #include "gui/documents/StampaRicevuta.h"
 #include "gui/documents/TrovaRicevute.h"
 #include "gui/documents/receipt_form.h"
+#include "gui/kit/buttons.h"
 #include "gui/kit/panels.h"
 #include "gui/kit/text.h"
 #include "gui/receipts/Logo.h"
@@ -396,27 +397,22 @@ void TfrmRicevute::BuildScreen() {
 }
 
 void TfrmRicevute::WireCommands() {
-    auto on = [this](const char* name, auto action) {
-        auto* button = findChild<QAbstractButton*>(QLatin1String(name));
-        Q_ASSERT(button);
-        connect(button, &QAbstractButton::clicked, this, action);
-    };
-    on("cmdNuovo", [this] { cmdNuovoClick(); });
-    on("cmdSalva", [this] { cmdSalvaClick(); });
-    on("cmdCalcola", [this] { cmdCalcolaClick(); });
-    on("cmdPrimo", [this] { Browse(CardMove::kFirst); });
-    on("cmdIndietro", [this] { Browse(CardMove::kPrevious); });
-    on("cmdAvanti", [this] { Browse(CardMove::kNext); });
-    on("cmdUltimo", [this] { Browse(CardMove::kLast); });
-    on("impOggi", [this] { impOggiClick(); });
-    on("btnCancDitta", [this] { btnCancDittaClick(); });
-    on("cmdEsci", [this] { close(); });
-    on("cmdGuida", [this] { ShowHelp(this, services_, HelpTopic::Ricevute); });
-    on("btnLogo", [this] {
+    OnClick(this, "cmdNuovo", [this] { cmdNuovoClick(); });
+    OnClick(this, "cmdSalva", [this] { cmdSalvaClick(); });
+    OnClick(this, "cmdCalcola", [this] { cmdCalcolaClick(); });
+    OnClick(this, "cmdPrimo", [this] { Browse(CardMove::kFirst); });
+    OnClick(this, "cmdIndietro", [this] { Browse(CardMove::kPrevious); });
+    OnClick(this, "cmdAvanti", [this] { Browse(CardMove::kNext); });
+    OnClick(this, "cmdUltimo", [this] { Browse(CardMove::kLast); });
+    OnClick(this, "impOggi", [this] { impOggiClick(); });
+    OnClick(this, "btnCancDitta", [this] { btnCancDittaClick(); });
+    OnClick(this, "cmdEsci", [this] { close(); });
+    OnClick(this, "cmdGuida", [this] { ShowHelp(this, services_, HelpTopic::Ricevute); });
+    OnClick(this, "btnLogo", [this] {
         TfrmLogo logo(services_, this);
         logo.exec();
     });
-    on("cmdNumerazione", [this] {
+    OnClick(this, "cmdNumerazione", [this] {
         TfrmNumerazione numbering(services_, this);
         numbering.setWindowTitle(Q(kNumberingCaption));
         SetFormText(numbering, "lblMemory", Q(kNumberingTag));
@@ -425,11 +421,11 @@ void TfrmRicevute::WireCommands() {
     for (const char* side : {"Ditta", "Cliente"}) {
         const QByteArray iva = QByteArray("txtIva") + side;
         const QByteArray codFisc = QByteArray("txtCodFisc") + side;
-        on((QByteArray("btnIva") + side).constData(), [this, iva] {
+        OnClick(this, (QByteArray("btnIva") + side).constData(), [this, iva] {
             ShowCheck(this, services_, CheckKind::PartitaIva,
                       FormText(*this, iva.constData()).trimmed());
         });
-        on((QByteArray("btnCodFisc") + side).constData(), [this, codFisc] {
+        OnClick(this, (QByteArray("btnCodFisc") + side).constData(), [this, codFisc] {
             ShowTaxCodeCheck(this, services_, FormText(*this, codFisc.constData()));
         });
     }
@@ -461,9 +457,7 @@ void TfrmRicevute::OpenDocumentScreens() {
         {"cmdPDF", &OpenFromEditor<TfrmPDF_Ricevuta>, Handover::kNothing},
     };
     for (const Opening& o : kOpenings) {
-        auto* button = findChild<QAbstractButton*>(QLatin1String(o.button));
-        connect(button, &QAbstractButton::clicked, this,
-                [this, o] { o.open(services_, *this, o.handover); });
+        OnClick(this, o.button, [this, o] { o.open(services_, *this, o.handover); });
     }
 }
 
@@ -540,12 +534,8 @@ void TfrmRicevute::closeEvent(QCloseEvent* event) {
 
 void TfrmRicevute::cmdNuovoClick() {
     const NumberingSettings numbering = ReadNumberingSettings(FsPath(SettingsPath()));
-    const QDate today = services_.Today();
-    const std::chrono::year_month_day ymd{std::chrono::year(today.year()),
-                                          std::chrono::month(unsigned(today.month())),
-                                          std::chrono::day(unsigned(today.day()))};
-    const NewReceiptProposal proposal =
-        ProposeNewReceipt(FsPath(ArchivePath()), numbering.inizio, numbering.solare, ymd);
+    const NewReceiptProposal proposal = ProposeNewReceipt(
+        FsPath(ArchivePath()), numbering.inizio, numbering.solare, CivilDate(services_.Today()));
     SetFormText(*this, "lblInizio", QString::fromStdString(proposal.lbl_inizio));
     SetFormText(*this, "lblSolare", QString::fromStdString(proposal.lbl_solare));
     ClearReceipt();

@@ -13,8 +13,8 @@
 #include "gui/app/conventions.h"
 #include "gui/app/widgets.h"
 #include "gui/kit/buttons.h"
+#include "gui/kit/card_form.h"
 #include "gui/kit/text.h"
-#include "gui/warehouse/item_form.h"
 
 namespace corvelo {
 namespace {
@@ -70,7 +70,7 @@ TfrmDatiPneumatici::TfrmDatiPneumatici(Services&, QWidget& card, QWidget* parent
         auto* caption = MakeLabel(QStringLiteral("tit") + Q(b.control).mid(3), Q(b.caption), this);
         QLineEdit* box = MakeBox(Q(b.control), this);
         box->setMinimumHeight(26);
-        box->setText(ItemFormText(card_, b.label).trimmed());
+        box->setText(FormText(card_, b.label).trimmed());
         boxes->addWidget(caption, row, column);
         boxes->addWidget(box, row + 1, column);
     }
@@ -114,7 +114,7 @@ void TfrmDatiPneumatici::showEvent(QShowEvent* event) {
 
 void TfrmDatiPneumatici::btnApplicaClick() {
     for (const ExtraDataBox& b : kExtraDataBoxes) {
-        SetItemFormText(card_, b.label, ItemFormText(*this, b.control).trimmed());
+        SetFormText(card_, b.label, FormText(*this, b.control).trimmed());
     }
     accept();
 }

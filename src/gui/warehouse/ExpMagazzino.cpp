@@ -3,7 +3,7 @@
 #include <array>
 
 #include "core/warehouse/warehouse_export.h"
-#include "gui/warehouse/item_form.h"
+#include "gui/warehouse/Magazzino.h"
 
 namespace corvelo {
 namespace {

@@ -14,8 +14,8 @@
 #include "gui/app/services.h"
 #include "gui/app/widgets.h"
 #include "gui/kit/buttons.h"
+#include "gui/kit/card_form.h"
 #include "gui/kit/text.h"
-#include "gui/warehouse/item_form.h"
 
 namespace corvelo {
 namespace {
@@ -150,7 +150,7 @@ void TfrmGiacenza::Prepare(std::string_view label) {
         picture->SetPicture(label == kLabelSottrai ? QStringLiteral(":/pictures/meno.svg")
                                                    : QStringLiteral(":/pictures/piu.svg"));
     }
-    Show(OpenStockWindow(Utf8(ItemFormText(card_, "txtGiacenza"))));
+    Show(OpenStockWindow(Utf8(FormText(card_, "txtGiacenza"))));
     txtAggiunta_->setFocus(Qt::OtherFocusReason);
 }
 
@@ -173,7 +173,7 @@ void TfrmGiacenza::btnAggiornaClick() {
     Show(apply.texts);
     services_.Show(apply.notice);
     if (!apply.applied) return;
-    SetItemFormText(card_, "txtGiacenza", Q(apply.card_stock));
+    SetFormText(card_, "txtGiacenza", Q(apply.card_stock));
     accept();
 }
 

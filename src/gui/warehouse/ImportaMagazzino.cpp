@@ -13,9 +13,11 @@
 #include "gui/app/services.h"
 #include "gui/app/widgets.h"
 #include "gui/kit/buttons.h"
+#include "gui/kit/card_form.h"
 #include "gui/kit/list_screen.h"
 #include "gui/kit/text.h"
-#include "gui/warehouse/item_form.h"
+#include "gui/warehouse/Magazzino.h"
+#include "gui/warehouse/TrovaMagazzino.h"
 
 namespace corvelo {
 namespace {
@@ -23,7 +25,13 @@ namespace {
 constexpr BoxRule kBoxes[] = {{"txtQuant", BoxKind::LineAmount, int(kImportQuantityMaxChars)}};
 constexpr EnterStep kEnter[] = {{"txtQuant", "btnAggiorna"}};
 
-constexpr const char* kChooseHint = "Richiamare i dati di una scheda selezionandola con un clic.";
+// The list's hint stands above it: one click chooses the item.
+SearchScreenTexts ImportTexts() {
+    SearchScreenTexts texts = ItemSearchScreenTexts("TfrmImportaMagazzino", kItemImportCaption);
+    texts.hint = "Richiamare i dati di una scheda selezionandola con un clic.";
+    texts.hintAboveList = true;
+    return texts;
+}
 
 // A caption above the label that shows one value of the chosen item.
 QLabel* ChosenValue(const char* name, QGridLayout* grid, int column, const char* caption,
@@ -44,25 +52,17 @@ QLabel* ChosenValue(const char* name, QGridLayout* grid, int column, const char*
 }  // namespace
 
 TfrmImportaMagazzino::TfrmImportaMagazzino(Services& services, QWidget& receipt, QWidget* parent)
-    : ItemSearchDialog(services, "TfrmImportaMagazzino", kItemImportCaption, ItemLineKind::kImport,
-                       parent),
-      receipt_(receipt) {
-    QWidget* panel = ResultPanel();
-    auto* hint = new QLabel(QString::fromUtf8(kChooseHint), panel);
-    hint->setObjectName(QStringLiteral("lblSuggerimento"));
-    hint->setStyleSheet(QStringLiteral("color: crimson;"));
-    AboveList()->addWidget(hint);
-
+    : SearchScreen(services, ImportTexts(), ItemSearchBoxes(), parent), receipt_(receipt) {
     auto* chosen = new QGridLayout;
     chosen->setHorizontalSpacing(10);
     chosen->setVerticalSpacing(2);
-    ChosenValue("lblCodice", chosen, 0, "Codice articolo:", panel)->setMinimumWidth(170);
-    ChosenValue("lblDescrizione", chosen, 1, "Descrizione:", panel);
-    ChosenValue("lblGiacenza", chosen, 2, "Giacenza attuale:", panel)->setMinimumWidth(110);
+    ChosenValue("lblCodice", chosen, 0, "Codice articolo:", this)->setMinimumWidth(170);
+    ChosenValue("lblDescrizione", chosen, 1, "Descrizione:", this);
+    ChosenValue("lblGiacenza", chosen, 2, "Giacenza attuale:", this)->setMinimumWidth(110);
     chosen->addWidget(
-        MakeLabel(QStringLiteral("titQuant"), QString::fromUtf8("Quantità da scaricare:"), panel),
-        0, 3);
-    txtQuant_ = MakeBox(QStringLiteral("txtQuant"), panel);
+        MakeLabel(QStringLiteral("titQuant"), QString::fromUtf8("Quantità da scaricare:"), this), 0,
+        3);
+    txtQuant_ = MakeBox(QStringLiteral("txtQuant"), this);
     txtQuant_->setText(QStringLiteral("0"));
     txtQuant_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     txtQuant_->setFixedWidth(110);
@@ -72,47 +72,48 @@ TfrmImportaMagazzino::TfrmImportaMagazzino(Services& services, QWidget& receipt,
     for (const char* name : {"lblCosto", "lblValore", "lblPosizione"}) {
         MakeHiddenLabel(QLatin1String(name), this)->setText(QStringLiteral("0"));
     }
-    BelowList()->addSpacing(4);
-    BelowList()->addLayout(chosen);
+    ResultExtras()->addSpacing(4);
+    ResultExtras()->addLayout(chosen);
 
     auto* aggiorna = MakeButton(QStringLiteral("btnAggiorna"),
-                                QStringLiteral("Importa articolo e aggiorna giacenza"), panel);
+                                QStringLiteral("Importa articolo e aggiorna giacenza"), this);
     auto* nonAggiornare =
         MakeButton(QStringLiteral("btnNonAggiornare"),
-                   QStringLiteral("Importa articolo senza aggiornare giacenza"), panel);
-    auto* imports = new QHBoxLayout;
-    imports->addStretch(1);
-    imports->addWidget(aggiorna);
-    imports->addWidget(nonAggiornare);
-    BelowList()->addLayout(imports);
+                   QStringLiteral("Importa articolo senza aggiornare giacenza"), this);
+    AddResultButton(aggiorna);
+    AddResultButton(nonAggiornare);
 
     ScreenKit* kit = AttachConventions(this, {kBoxes, kEnter, {}});
     kit->OnLeave(QStringLiteral("txtQuant"),
                  [this] { txtQuant_->setText(Q(LeaveQuantityBox(Utf8(txtQuant_->text())))); });
 
-    connect(results_->List()->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+    connect(Results().List()->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             &TfrmImportaMagazzino::ChooseSelected);
     connect(aggiorna, &QPushButton::clicked, this, [this] { Import(true); });
     connect(nonAggiornare, &QPushButton::clicked, this, [this] { Import(false); });
 }
 
+SearchFound TfrmImportaMagazzino::Search(std::span<const std::string> typed) {
+    return SearchItemLines(services_, typed, ItemLineKind::kImport);
+}
+
 ChosenItem TfrmImportaMagazzino::Chosen() const {
-    auto text = [this](const char* name) { return Utf8(ItemFormText(*this, name)); };
+    auto text = [this](const char* name) { return Utf8(FormText(*this, name)); };
     return {text("lblCodice"), text("lblDescrizione"), text("lblGiacenza"),
             text("lblCosto"),  text("lblValore"),      text("lblPosizione")};
 }
 
 void TfrmImportaMagazzino::ShowChosen(const ChosenItem& c) {
-    SetItemFormText(*this, "lblCodice", Q(c.codice));
-    SetItemFormText(*this, "lblDescrizione", Q(c.descrizione));
-    SetItemFormText(*this, "lblGiacenza", Q(c.giacenza));
-    SetItemFormText(*this, "lblCosto", Q(c.costo));
-    SetItemFormText(*this, "lblValore", Q(c.valore));
-    SetItemFormText(*this, "lblPosizione", Q(c.posizione));
+    SetFormText(*this, "lblCodice", Q(c.codice));
+    SetFormText(*this, "lblDescrizione", Q(c.descrizione));
+    SetFormText(*this, "lblGiacenza", Q(c.giacenza));
+    SetFormText(*this, "lblCosto", Q(c.costo));
+    SetFormText(*this, "lblValore", Q(c.valore));
+    SetFormText(*this, "lblPosizione", Q(c.posizione));
 }
 
 void TfrmImportaMagazzino::ChooseSelected() {
-    const auto line = results_->SelectedLine();
+    const auto line = Results().SelectedLine();
     if (!line) {
         ShowChosen({});
         return;
@@ -125,7 +126,7 @@ void TfrmImportaMagazzino::ChooseSelected() {
 void TfrmImportaMagazzino::Import(bool updateStock) {
     const std::string tag = Utf8(Tag());
     const std::string quantity = Utf8(txtQuant_->text());
-    const ImportRequest request{tag, results_->Selected().has_value(), Chosen(), quantity,
+    const ImportRequest request{tag, Results().Selected().has_value(), Chosen(), quantity,
                                 updateStock};
     const ImportOutcome outcome = ImportItem(WarehouseArchive(services_), request);
     ShowChosen(outcome.chosen);
@@ -136,16 +137,16 @@ void TfrmImportaMagazzino::Import(bool updateStock) {
 
 void TfrmImportaMagazzino::FillReceiptLine(const ReceiptLineFill& fill) {
     const QString number = QStringLiteral("%1").arg(fill.line, 2, 10, QLatin1Char('0'));
-    SetItemFormText(receipt_, Utf8(QStringLiteral("txtDesc") + number), Q(fill.descrizione));
-    SetItemFormText(receipt_, Utf8(QStringLiteral("txtPrezzo") + number), Q(fill.prezzo));
+    SetFormText(receipt_, Utf8(QStringLiteral("txtDesc") + number), Q(fill.descrizione));
+    SetFormText(receipt_, Utf8(QStringLiteral("txtPrezzo") + number), Q(fill.prezzo));
     // As typing in a line does: totals worked out before are gone.
-    SetItemFormText(receipt_, "txtTotCorrispettivi", {});
-    SetItemFormText(receipt_, "txtTotale", {});
+    SetFormText(receipt_, "txtTotCorrispettivi", {});
+    SetFormText(receipt_, "txtTotale", {});
 }
 
 void ShowItemImport(QWidget& receipt, Services& services, int line) {
     TfrmImportaMagazzino import(services, receipt, &receipt);
-    SetItemFormText(import, "lblMemory", Q(ImportTag(line)));
+    SetFormText(import, "lblMemory", Q(ImportTag(line)));
     import.exec();
 }
 

@@ -5,13 +5,13 @@
 #pragma once
 
 #include "core/warehouse/item_import.h"
-#include "gui/warehouse/item_search_dialog.h"
+#include "gui/kit/search_screen.h"
 
 class QLineEdit;
 
 namespace corvelo {
 
-class TfrmImportaMagazzino : public ItemSearchDialog {
+class TfrmImportaMagazzino : public SearchScreen {
     Q_OBJECT
   public:
     // receipt: the receipt editor whose line txtDescNN / txtPrezzoNN the
@@ -23,6 +23,9 @@ class TfrmImportaMagazzino : public ItemSearchDialog {
     void ChooseSelected();
     // btnAggiorna (with the stock update) and btnNonAggiornare (without).
     void Import(bool updateStock);
+
+  protected:
+    SearchFound Search(std::span<const std::string> typed) override;
 
   private:
     ChosenItem Chosen() const;

@@ -15,7 +15,9 @@
 #include <vector>
 
 #include "core/app/attachments.h"
+#include "core/storage/messages.h"
 #include "core/warehouse/item_card.h"
+#include "core/warehouse/item_lists.h"
 #include "core/warehouse/item_print.h"
 #include "core/warehouse/stock_update.h"
 #include "core/warehouse/web_search.h"
@@ -33,7 +35,6 @@
 #include "gui/warehouse/Giacenza.h"
 #include "gui/warehouse/Sottoscorta.h"
 #include "gui/warehouse/TrovaMagazzino.h"
-#include "gui/warehouse/item_form.h"
 
 namespace corvelo {
 
@@ -268,7 +269,9 @@ QLabel* Unit(const ItemBox& b, QWidget* parent) {
 }  // namespace
 
 TfrmMagazzino::TfrmMagazzino(Services& services, AppShell& shell, QWidget* parent)
-    : WorkAreaWindow(shell, parent), services_(services) {
+    : WorkAreaWindow(shell, parent),
+      services_(services),
+      form_(*this, services, ItemCardFields(), kItemCardFailures) {
     setObjectName(QStringLiteral("TfrmMagazzino"));
     setWindowTitle(Q(kItemEditorCaption));
     BuildScreen();
@@ -410,47 +413,48 @@ void TfrmMagazzino::BuildScreen() {
 }
 
 void TfrmMagazzino::WireCommands() {
-    auto on = [this](const char* name, auto action) {
-        auto* button = findChild<QAbstractButton*>(QLatin1String(name));
-        Q_ASSERT(button);
-        connect(button, &QAbstractButton::clicked, this, action);
-    };
-    on("cmdNuovo", [this] { cmdNuovoClick(); });
-    on("cmdDuplica", [this] { cmdDuplicaClick(); });
-    on("cmdFile", [this] { cmdFileClick(); });
-    on("cmdSalva", [this] { cmdSalvaClick(); });
-    on("cmdTrova", [this] {
+    OnClick(this, "cmdNuovo", [this] { cmdNuovoClick(); });
+    OnClick(this, "cmdDuplica", [this] { cmdDuplicaClick(); });
+    OnClick(this, "cmdFile", [this] { cmdFileClick(); });
+    OnClick(this, "cmdSalva", [this] { cmdSalvaClick(); });
+    OnClick(this, "cmdTrova", [this] {
         TfrmTrovaMagazzino search(services_, *this, this);
-        SetItemFormText(search, "lblMemory", Q(kItemEditorTag));
+        SetFormText(search, "lblMemory", Q(kItemEditorTag));
         search.exec();
     });
-    on("cmdStampa", [this] { cmdStampaClick(); });
-    on("cmdPDF", [this] { cmdPDFClick(); });
-    on("cmdWeb", [this] { cmdWebClick(); });
-    on("cmdSottoscorta", [this] {
+    OnClick(this, "cmdStampa", [this] { cmdStampaClick(); });
+    OnClick(this, "cmdPDF", [this] { cmdPDFClick(); });
+    OnClick(this, "cmdWeb", [this] { cmdWebClick(); });
+    OnClick(this, "cmdSottoscorta", [this] {
         TfrmSottoscorta list(services_, *this, this);
         list.exec();
     });
-    on("cmdEsporta", [this] {
+    OnClick(this, "cmdEsporta", [this] {
         TfrmExpMagazzino exporting(services_, this);
         exporting.exec();
     });
-    on("cmdGuida", [this] { ShowHelp(this, services_, HelpTopic::Magazzino); });
-    on("cmdEsci", [this] { close(); });
-    on("cmdPrimo", [this] { Browse(CardMove::kFirst); });
-    on("cmdIndietro", [this] { Browse(CardMove::kPrevious); });
-    on("cmdAvanti", [this] { Browse(CardMove::kNext); });
-    on("cmdUltimo", [this] { Browse(CardMove::kLast); });
-    on("btnAggiungi", [this] { UpdateStock(true); });
-    on("btnSottrai", [this] { UpdateStock(false); });
-    on("btnValore", [this] { btnValoreClick(); });
-    on("btnCalcola", [this] { btnCalcolaClick(); });
-    on("btnScorpora", [this] { btnScorporaClick(); });
-    on("btnPneumatici", [this] { btnPneumaticiClick(); });
+    OnClick(this, "cmdGuida", [this] { ShowHelp(this, services_, HelpTopic::Magazzino); });
+    OnClick(this, "cmdEsci", [this] { close(); });
+    OnClick(this, "cmdPrimo", [this] { Browse(CardMove::kFirst); });
+    OnClick(this, "cmdIndietro", [this] { Browse(CardMove::kPrevious); });
+    OnClick(this, "cmdAvanti", [this] { Browse(CardMove::kNext); });
+    OnClick(this, "cmdUltimo", [this] { Browse(CardMove::kLast); });
+    OnClick(this, "btnAggiungi", [this] { UpdateStock(true); });
+    OnClick(this, "btnSottrai", [this] { UpdateStock(false); });
+    OnClick(this, "btnValore", [this] { btnValoreClick(); });
+    OnClick(this, "btnCalcola", [this] { btnCalcolaClick(); });
+    OnClick(this, "btnScorpora", [this] { btnScorporaClick(); });
+    OnClick(this, "btnPneumatici", [this] { btnPneumaticiClick(); });
 }
 
-void TfrmMagazzino::Focus(std::string_view control) {
-    if (auto* w = findChild<QWidget*>(Q(control))) w->setFocus(Qt::OtherFocusReason);
+ItemTexts TfrmMagazzino::Texts() const {
+    ItemTexts texts;
+    form_.ReadTexts(texts.text);
+    return texts;
+}
+
+void TfrmMagazzino::ShowTexts(const ItemTexts& texts) {
+    form_.ShowTexts(texts.text);
 }
 
 void TfrmMagazzino::showEvent(QShowEvent* event) {
@@ -460,58 +464,54 @@ void TfrmMagazzino::showEvent(QShowEvent* event) {
 }
 
 void TfrmMagazzino::cmdNuovoClick() {
-    ShowItemOnForm(*this, ClearedItem());
-    SetItemPosition(*this, "");
-    Focus("txtCodice");
+    ShowTexts(ClearedItem());
+    form_.SetPosition("");
+    form_.Focus("txtCodice");
 }
 
 void TfrmMagazzino::cmdDuplicaClick() {
     const ItemDuplicateOutcome outcome =
-        DuplicateItem(WarehouseArchive(services_), ReadItemForm(*this), ItemPosition(*this));
-    ShowItemOnForm(*this, outcome.texts);
-    SetItemPosition(*this, outcome.position);
-    if (!outcome.focus.empty()) Focus(outcome.focus);
+        DuplicateItem(WarehouseArchive(services_), Texts(), form_.Position());
+    ShowTexts(outcome.texts);
+    form_.SetPosition(outcome.position);
+    if (!outcome.focus.empty()) form_.Focus(outcome.focus);
     services_.Show(outcome.notice);
 }
 
 void TfrmMagazzino::cmdSalvaClick() {
     const ItemSaveOutcome outcome =
-        SaveItem(WarehouseArchive(services_), ReadItemForm(*this), ItemPosition(*this));
-    ShowItemOnForm(*this, outcome.texts);
-    SetItemPosition(*this, outcome.position);
+        SaveItem(WarehouseArchive(services_), Texts(), form_.Position());
+    ShowTexts(outcome.texts);
+    form_.SetPosition(outcome.position);
     for (const Notice& notice : outcome.notices) services_.Show(notice);
-    if (!outcome.focus.empty()) Focus(outcome.focus);
+    if (!outcome.focus.empty()) form_.Focus(outcome.focus);
 }
 
 void TfrmMagazzino::Browse(CardMove move) {
-    const ItemBrowseOutcome outcome =
-        BrowseItem(move, WarehouseArchive(services_), ItemPosition(*this));
-    if (outcome.texts) ShowItemOnForm(*this, *outcome.texts);
-    SetItemPosition(*this, outcome.position);
-    services_.Show(outcome.notice);
+    form_.Browse<TArticolo>(move, WarehouseArchive(services_));
 }
 
 void TfrmMagazzino::ApplyStep(const ItemStep& step) {
-    ShowItemOnForm(*this, step.texts);
+    ShowTexts(step.texts);
     services_.Show(step.notice);
-    if (!step.focus.empty()) Focus(step.focus);
+    if (!step.focus.empty()) form_.Focus(step.focus);
 }
 
 void TfrmMagazzino::btnCalcolaClick() {
-    ApplyStep(CalculatePriceWithVat(ReadItemForm(*this)));
+    ApplyStep(CalculatePriceWithVat(Texts()));
 }
 
 void TfrmMagazzino::btnScorporaClick() {
-    ApplyStep(SplitVat(ReadItemForm(*this)));
+    ApplyStep(SplitVat(Texts()));
 }
 
 void TfrmMagazzino::btnValoreClick() {
-    ApplyStep(CalculateStockValue(ReadItemForm(*this)));
+    ApplyStep(CalculateStockValue(Texts()));
 }
 
 void TfrmMagazzino::UpdateStock(bool adding) {
-    if (ItemFormText(*this, "txtGiacenza").trimmed().isEmpty()) {
-        SetItemFormText(*this, "txtGiacenza", QStringLiteral("0"));
+    if (FormText(*this, "txtGiacenza").trimmed().isEmpty()) {
+        SetFormText(*this, "txtGiacenza", QStringLiteral("0"));
     }
     TfrmGiacenza stock(services_, *this, this);
     stock.Prepare(adding ? kLabelAggiungi : kLabelSottrai);
@@ -528,11 +528,11 @@ void TfrmMagazzino::cmdFileClick() {
 }
 
 void TfrmMagazzino::cmdWebClick() {
-    const WebSearch search = WebSearchFor(Utf8(ItemFormText(*this, "txtMarca")),
-                                          Utf8(ItemFormText(*this, "txtModello")));
+    const WebSearch search =
+        WebSearchFor(Utf8(FormText(*this, "txtMarca")), Utf8(FormText(*this, "txtModello")));
     if (search.address.empty()) {
         services_.Show(search.notice);
-        if (!search.focus.empty()) Focus(search.focus);
+        if (!search.focus.empty()) form_.Focus(search.focus);
         return;
     }
     if (!services_.ShellOpenChecked(QLatin1Char('"') + Q(search.address) + QLatin1Char('"'))) {
@@ -540,35 +540,42 @@ void TfrmMagazzino::cmdWebClick() {
     }
 }
 
-namespace {
-
-std::chrono::year_month_day CivilDate(const QDate& date) {
-    return std::chrono::year_month_day{std::chrono::year(date.year()),
-                                       std::chrono::month(unsigned(date.month())),
-                                       std::chrono::day(unsigned(date.day()))};
+report::ReportDocument TfrmMagazzino::CardSheet() const {
+    const QDateTime now = services_.Now();
+    return ItemCardSheet(Texts(), CivilDate(now.date()), SecondsOfDay(now.time()));
 }
-
-report::ReportDocument CardSheet(const QWidget& card, const Services& services) {
-    const QDateTime now = services.Now();
-    return ItemCardSheet(ReadItemForm(card), CivilDate(now.date()),
-                         std::chrono::seconds(now.time().msecsSinceStartOfDay() / 1000));
-}
-
-}  // namespace
 
 void TfrmMagazzino::cmdStampaClick() {
-    PrintReport(services_, CardSheet(*this, services_));
+    PrintReport(services_, CardSheet());
 }
 
 void TfrmMagazzino::cmdPDFClick() {
     const QString path = services_.DataPath(Q(kItemPdfFileName));
-    const ItemPdfOutcome outcome = WriteItemPdf(FsPath(path), CardSheet(*this, services_));
+    const ItemPdfOutcome outcome = WriteItemPdf(FsPath(path), CardSheet());
     if (!outcome.written) {
         services_.Show(outcome.notice);
         return;
     }
     if (services_.AnsweredNo(Q(kMsgItemPdfDone))) return;
     services_.ShellOpen(QLatin1Char('"') + path + QLatin1Char('"'));
+}
+
+std::filesystem::path WarehouseArchive(const Services& services) {
+    return FsPath(services.DataPath(Q(kMagazzinoFileName)));
+}
+
+bool RecallItemByLine(QWidget& card, Services& services, std::string_view line) {
+    const LocatedItem found =
+        LocateItemByLine(WarehouseArchive(services), line, ItemLineKind::kCard);
+    if (!found.status.ok()) {
+        services.Warning(Q(kMsgAccessoArchivio));
+        return false;
+    }
+    if (!found.found()) return false;
+    CardForm form(card, services, ItemCardFields(), kItemCardFailures);
+    form.ShowRecord(found.record);
+    form.SetPosition(std::to_string(found.card));
+    return true;
 }
 
 }  // namespace corvelo

@@ -6,16 +6,20 @@
 // core and shows the messages the core chooses.
 #pragma once
 
+#include <filesystem>
 #include <string_view>
 
+#include "core/report/report_document.h"
 #include "core/storage/card.h"
 #include "gui/app/shell.h"
+#include "gui/kit/card_form.h"
 
 namespace corvelo {
 
 class ScreenKit;
 class Services;
 struct ItemStep;
+struct ItemTexts;
 
 class TfrmMagazzino : public WorkAreaWindow {
     Q_OBJECT
@@ -38,17 +42,32 @@ class TfrmMagazzino : public WorkAreaWindow {
     void UpdateStock(bool adding);
     void btnPneumaticiClick();
 
+    // The printed card as cmdStampa and cmdPDF lay it out now, from the boxes on screen.
+    report::ReportDocument CardSheet() const;
+
   protected:
     void showEvent(QShowEvent* event) override;
 
   private:
     void BuildScreen();
     void WireCommands();
+    // The card's 32 texts as shown (untrimmed), and back as the core gave them.
+    ItemTexts Texts() const;
+    void ShowTexts(const ItemTexts& texts);
     void ApplyStep(const ItemStep& step);
-    void Focus(std::string_view control);
 
     Services& services_;
+    CardForm form_;
     ScreenKit* kit_ = nullptr;
 };
+
+// Magazzino.pro in the data folder.
+std::filesystem::path WarehouseArchive(const Services& services);
+
+// A double click in the item search or the low-stock list: the card behind
+// `line` goes onto the card editor `card` whole, with its card number. When
+// the file cannot be read the access message is shown and the card stays as
+// it was. Returns true when a card was loaded.
+bool RecallItemByLine(QWidget& card, Services& services, std::string_view line);
 
 }  // namespace corvelo

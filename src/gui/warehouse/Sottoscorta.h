@@ -3,39 +3,24 @@
 // the card into the item card editor.
 #pragma once
 
-#include <QDialog>
-#include <vector>
-
-#include "core/receipts/notice.h"
+#include "gui/kit/list_dialog.h"
 
 namespace corvelo {
 
-class ListScreen;
-class Services;
-
-class TfrmSottoscorta : public QDialog {
+class TfrmSottoscorta : public ListDialog {
     Q_OBJECT
   public:
     // Builds the list from Magazzino.pro at once; what the building has to
-    // say (cards left out, a file that cannot be read) is shown when the
-    // window first appears.
+    // say (cards left out, a file that cannot be read) is told once the
+    // window is on screen.
     TfrmSottoscorta(Services& services, QWidget& card, QWidget* parent = nullptr);
 
-    ListScreen& Results() { return *results_; }
-
-    // Double click: the card behind the selected line onto the card editor,
-    // then the window closes.
-    void lstRecordsDblClick();
-
   protected:
-    void showEvent(QShowEvent* event) override;
-    void done(int result) override;
+    // The card behind the line onto the card editor.
+    void RecallLine(const std::string& line) override;
 
   private:
-    Services& services_;
     QWidget& card_;
-    ListScreen* results_;
-    std::vector<Notice> notices_;
 };
 
 }  // namespace corvelo

@@ -85,7 +85,7 @@ TEST_F(ItemListTest, TheSearchListsMatchesAndRecallsOnlyForTheCardEditor) {
     for (const char* tag : {"altro", "magazzino"}) {
         card.cmdNuovoClick();
         TfrmTrovaMagazzino search(services, card, &card);
-        SetItemFormText(search, "lblMemory", QLatin1String(tag));
+        SetFormText(search, "lblMemory", QLatin1String(tag));
         test::ShowActive(&search);
         EXPECT_EQ(Focused(), QStringLiteral("txtCodice"));
         EXPECT_EQ(search.windowTitle(), Q(kItemSearchCaption));

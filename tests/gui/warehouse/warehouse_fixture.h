@@ -16,9 +16,9 @@
 #include "core/storage/card.h"
 #include "gui/app/conventions.h"
 #include "gui/app/shell.h"
+#include "gui/kit/card_form.h"
 #include "gui/kit/text.h"
 #include "gui/warehouse/Magazzino.h"
-#include "gui/warehouse/item_form.h"
 #include "support/screen_test.h"
 
 namespace corvelo::test {
@@ -60,10 +60,8 @@ class WarehouseScreenTest : public ScreenTest {
         card.resize(1366, 768);
         ShowActive(&card);
     }
-    QString Text(std::string_view control) const { return ItemFormText(card, control); }
-    void Set(std::string_view control, const QString& text) {
-        SetItemFormText(card, control, text);
-    }
+    QString Text(std::string_view control) const { return FormText(card, control); }
+    void Set(std::string_view control, const QString& text) { SetFormText(card, control, text); }
     void Press(const char* name) { Click(&card, QLatin1String(name)); }
     static void Click(QWidget* screen, const QString& name) {
         Find<QAbstractButton>(screen, name)->click();
