@@ -94,6 +94,9 @@ Status ReplaceFile(const std::filesystem::path& path, const std::function<void(F
     if (Status s = fs.Rename(temp.path(), path); !s.ok()) return s;
     temp.Keep();
     fs.SyncFolder(path.has_parent_path() ? path.parent_path() : std::filesystem::path("."));
+    // A replacement killed part way leaves its temporary file; the next one
+    // that succeeds clears it away.
+    fs.RemoveAbandonedTemporaries(path);
     return Status::Ok();
 }
 

@@ -75,7 +75,9 @@ class FileSink {
 // given to FileSink::Fail); flushes it to disk (kFlush) and closes it
 // (kClose); renames it over `path` (kRename); flushes the folder so that the
 // rename is on disk too.
-// Returns ok once the new file is in place. On any failure returns the
+// Returns ok once the new file is in place; the temporary files of `path`
+// that replacements killed part way left behind are then removed too
+// (FileSystem::RemoveAbandonedTemporaries). On any failure returns the
 // failed step; `path` is left exactly as it was (the old file whole, or no
 // file) and the temporary file is removed (best effort: a removal that fails
 // is not reported over the failure that caused it).

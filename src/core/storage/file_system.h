@@ -55,7 +55,8 @@ class FileSystem {
 
     // Creates a new empty file for writing in the folder of `target`, under
     // a hidden name derived from target's that no other file has, and sets
-    // *temp to that name and *file to the open file. The file gets the
+    // *temp to that name and *file to the open file, which holds the name as
+    // in use until it is closed (see RemoveAbandonedTemporaries). The file gets the
     // permissions of `target` when it exists (as far as the folder allows),
     // those of any new file otherwise. Its bytes are started on their way
     // to the disk while more are written, so that the final Flush has little
@@ -68,6 +69,14 @@ class FileSystem {
     // any reader sees either the old file or the new one. On failure
     // (kRename) both are left as they were.
     virtual Status Rename(const std::filesystem::path& from, const std::filesystem::path& to) = 0;
+
+    // Removes the temporary files of `target` that replacements left behind
+    // when their process ended before finishing them (killed, a power cut):
+    // files named as CreateTemporary names them, held by no open file and by
+    // no running process. Best effort: what cannot be removed stays, and
+    // nothing is reported. A file system without such temporaries does
+    // nothing.
+    virtual void RemoveAbandonedTemporaries(const std::filesystem::path& target) { (void)target; }
 
     // Removes the file at `path` (kRemove on failure).
     virtual Status Remove(const std::filesystem::path& path) = 0;

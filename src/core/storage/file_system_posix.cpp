@@ -1,4 +1,6 @@
 #include <fcntl.h>
+#include <signal.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -6,7 +8,10 @@
 #include <cerrno>
 #include <cstring>
 #include <memory>
+#include <optional>
 #include <string>
+#include <string_view>
+#include <system_error>
 
 #include "core/storage/file_system.h"
 
@@ -115,6 +120,39 @@ std::filesystem::path FolderOf(const std::filesystem::path& path) {
     return path.has_parent_path() ? path.parent_path() : std::filesystem::path(".");
 }
 
+// Temporary files are named "." + target name + "." + pid + "." + n + ".tmp".
+std::string TemporaryStem(const std::filesystem::path& target) {
+    return "." + target.filename().string() + ".";
+}
+
+// The process id in the name of a temporary file of the target whose stem
+// is `stem`, or nullopt for any other name.
+std::optional<pid_t> TemporaryOwner(std::string_view name, std::string_view stem) {
+    constexpr std::string_view kSuffix = ".tmp";
+    if (name.size() <= stem.size() + kSuffix.size() || !name.starts_with(stem) ||
+        !name.ends_with(kSuffix)) {
+        return std::nullopt;
+    }
+    name = name.substr(stem.size(), name.size() - stem.size() - kSuffix.size());
+    const std::size_t dot = name.find('.');
+    if (dot == 0 || dot == std::string_view::npos || dot + 1 == name.size()) return std::nullopt;
+    long long pid = 0;
+    for (std::size_t i = 0; i < name.size(); ++i) {
+        const char c = name[i];
+        if (i == dot) continue;
+        if (c < '0' || c > '9') return std::nullopt;
+        if (i < dot) {
+            pid = pid * 10 + (c - '0');
+            if (pid > 0x7FFFFFFF) return std::nullopt;
+        }
+    }
+    return static_cast<pid_t>(pid);
+}
+
+bool ProcessRuns(pid_t pid) {
+    return pid > 0 && (::kill(pid, 0) == 0 || errno != ESRCH);
+}
+
 class PosixFileSystem : public FileSystem {
   public:
     Status OpenOrCreate(const std::filesystem::path& path, std::unique_ptr<File>* file) override {
@@ -155,8 +193,7 @@ class PosixFileSystem : public FileSystem {
                            std::unique_ptr<File>* file) override {
         static std::atomic<unsigned> counter{0};
         const std::filesystem::path folder = FolderOf(target);
-        const std::string stem =
-            "." + target.filename().string() + "." + std::to_string(::getpid()) + ".";
+        const std::string stem = TemporaryStem(target) + std::to_string(::getpid()) + ".";
         struct stat old {};
         const bool had_target = ::stat(target.c_str(), &old) == 0 && S_ISREG(old.st_mode);
         for (int attempt = 0; attempt < 100; ++attempt) {
@@ -169,6 +206,10 @@ class PosixFileSystem : public FileSystem {
             // Not every file system keeps permissions: a refusal leaves the
             // usual ones of a new file.
             if (had_target) (void)::fchmod(fd, old.st_mode & 07777);
+            // The lock goes with the open file: it tells a live replacement
+            // from one whose process died. Where locks are not kept, the
+            // running process id alone tells.
+            (void)::flock(fd, LOCK_EX | LOCK_NB);
             *temp = name;
             *file = std::make_unique<PosixFile>(fd, std::move(name), true);
             return Status::Ok();
@@ -181,6 +222,29 @@ class PosixFileSystem : public FileSystem {
             return Status::Error(IoOp::kRename, from.string() + " -> " + Describe(to, errno));
         }
         return Status::Ok();
+    }
+
+    void RemoveAbandonedTemporaries(const std::filesystem::path& target) override {
+        const std::filesystem::path folder = FolderOf(target);
+        const std::string stem = TemporaryStem(target);
+        std::error_code ec;
+        std::filesystem::directory_iterator it(folder, ec);
+        for (; !ec && it != std::filesystem::directory_iterator(); it.increment(ec)) {
+            const std::filesystem::path path = it->path();
+            // A process still running may be about to lock a file it has
+            // just created (or be another program under a reused id): its
+            // files are left alone.
+            const std::optional<pid_t> owner = TemporaryOwner(path.filename().string(), stem);
+            if (!owner || ProcessRuns(*owner)) continue;
+            const int fd = ::open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC);
+            if (fd < 0) continue;
+            struct stat st {};
+            if (::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) &&
+                ::flock(fd, LOCK_EX | LOCK_NB) == 0) {
+                (void)::unlink(path.c_str());
+            }
+            ::close(fd);
+        }
     }
 
     Status Remove(const std::filesystem::path& path) override {

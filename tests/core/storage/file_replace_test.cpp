@@ -1,15 +1,20 @@
 #include "core/storage/file_replace.h"
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/file.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <ostream>
 #include <string>
 #include <vector>
 
-#include "support/temp_folder.h"
 #include "support/fault_file_system.h"
+#include "support/temp_folder.h"
 
 namespace corvelo {
 namespace {
@@ -157,6 +162,46 @@ TEST(FileReplace, ReplacedFileKeepsItsPermissions) {
     struct stat st {};
     ASSERT_EQ(::stat(path.c_str(), &st), 0);
     EXPECT_EQ(st.st_mode & 0777, 0600u);
+}
+
+// A replacement killed part way leaves its temporary file; the next one that
+// succeeds removes it, and only such files: not one a live replacement holds
+// open, nor one of a running process, nor another file's.
+TEST(FileReplace, SuccessRemovesTemporariesThatKilledReplacementsLeft) {
+    TempFolder dir;
+    const auto path = dir / "Vendarolo.ini";
+    WriteBytes(path, "old");
+    const pid_t gone = ::fork();
+    if (gone == 0) ::_exit(0);
+    ASSERT_GT(gone, 0);
+    ::waitpid(gone, nullptr, 0);
+    const std::string dead = std::to_string(gone);
+    const std::string alive = std::to_string(::getpid());
+    const NameList abandoned = {".Vendarolo.ini." + dead + ".0.tmp",
+                                ".Vendarolo.ini." + dead + ".17.tmp"};
+    const NameList kept = {
+        ".Vendarolo.ini." + dead + ".3.tmp",   // held open and locked below
+        ".Vendarolo.ini." + alive + ".9.tmp",  // a running process
+        ".Logo.bmp." + dead + ".0.tmp",        // another file's
+        ".Vendarolo.ini." + dead + ".tmp",     // not a name a replacement gives
+        ".Vendarolo.ini.bak",
+    };
+    for (const auto& name : abandoned) WriteBytes(dir / name, "partial");
+    for (const auto& name : kept) WriteBytes(dir / name, "partial");
+    const int held = ::open((dir / kept[0]).c_str(), O_RDONLY);
+    ASSERT_GE(held, 0);
+    ASSERT_EQ(::flock(held, LOCK_EX), 0);
+
+    ASSERT_TRUE(ReplaceFile(path, "new").ok());
+    ::close(held);
+
+    EXPECT_EQ(ReadBytes(path), "new");
+    NameList expected = kept;
+    expected.push_back("Vendarolo.ini");
+    NameList names = Names(dir);
+    std::sort(expected.begin(), expected.end());
+    std::sort(names.begin(), names.end());
+    EXPECT_EQ(names, expected);
 }
 
 }  // namespace
