@@ -342,29 +342,40 @@ Restore RestoreBackup(const fs_::path& data, const fs_::path& from, std::chrono:
     return r;
 }
 
-std::string BackupFailureText(const BackupCopy& copy) {
+namespace {
+
+// With `folders`, each folder is named; the warning at start names the
+// backup folder once on its own.
+std::string FailureText(const BackupCopy& copy, bool folders) {
+    const std::string in_from = folders ? " nella cartella " + copy.from.string() : "";
+    const std::string in_to = folders ? " nella cartella " + copy.to.string() : "";
     switch (copy.failedStep) {
         case BackupStep::kNone:
             return {};
         case BackupStep::kListFolder:
             return "non è stato possibile leggere la cartella " + copy.from.string();
         case BackupStep::kCreateFolder:
-            return "non è stato possibile creare la cartella " + copy.to.string();
+            return "non è stato possibile creare la cartella" +
+                   (folders ? " " + copy.to.string() : std::string());
         case BackupStep::kRead:
-            return "non è stato possibile leggere il file " + copy.FailedFile() +
-                   " nella cartella " + copy.from.string();
+            return "non è stato possibile leggere il file " + copy.FailedFile() + in_from;
         case BackupStep::kWrite:
-            return "non è stato possibile scrivere il file " + copy.FailedFile() +
-                   " nella cartella " + copy.to.string() +
+            return "non è stato possibile scrivere il file " + copy.FailedFile() + in_to +
                    " (il disco potrebbe essere pieno o protetto)";
     }
     return {};
 }
 
+}  // namespace
+
+std::string BackupFailureText(const BackupCopy& copy) {
+    return FailureText(copy, true);
+}
+
 std::string DailyBackupWarning(const BackupCopy& copy) {
     std::string text =
         "Attenzione: la copia di sicurezza giornaliera degli archivi nella cartella " +
-        copy.to.string() + " non è riuscita: " + BackupFailureText(copy) + ".";
+        copy.to.string() + " non è riuscita: " + FailureText(copy, false) + ".";
     text += "\r\n\r\nGli archivi non sono stati modificati e il programma si avvia normalmente.";
     if (copy.discarded) text += " La copia sarà ritentata al prossimo avvio.";
     return text;
