@@ -70,7 +70,10 @@ int main(int argc, char** argv) {
     // Commands that write into the data folder hold its lock, as the
     // application does, while they run.
     std::optional<corvelo::InstanceLock> lock;
-    if (args[0] == "export" || args[0] == "pdf" || args[0] == "backup" || args[0] == "restore") {
+    // unload writes a warehouse card the application may be showing: while
+    // it runs, the card saved there would put the old stock back.
+    if (args[0] == "export" || args[0] == "pdf" || args[0] == "backup" || args[0] == "restore" ||
+        args[0] == "unload") {
         const corvelo::LockState state = lock.emplace(dir).Acquire();
         if (state == corvelo::LockState::kRunningHere || state == corvelo::LockState::kOtherHost) {
             std::cerr << corvelo::CliLockedMessage(*lock) << "\n";

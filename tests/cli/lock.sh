@@ -1,6 +1,6 @@
 #!/bin/bash
 # corvelo-cli and the single-copy lock of the data folder: the commands that
-# write into the folder (export, pdf) hold Corvelo.lock while they run and
+# write into the folder (export, pdf, backup, restore, unload) hold Corvelo.lock while they run and
 # refuse to run while the application holds it; reading commands ignore it.
 set -u
 . "$(dirname "$0")/lib.bash"
@@ -27,6 +27,8 @@ refused "export" export receipts 2024
 case "$ERR" in "Attenzione: Corvelo è in esecuzione su questa cartella di lavoro (processo $HOLDER)"*) ;;
 *) fail "export: message $ERR" ;; esac
 refused "pdf" pdf customer 1
+refused "unload" unload 1 1
+refused "backup" backup
 
 run summary 2024 --annual
 [ "$RC" = 0 ] || fail "summary while locked: exit $RC $ERR"
