@@ -9,6 +9,7 @@
 
 #include "cli/cli.h"
 #include "core/app/instance_lock.h"
+#include "core/storage/undo_file.h"
 
 namespace corvelo::cli {
 namespace {
@@ -79,8 +80,9 @@ int main(int argc, char** argv) {
             std::cerr << corvelo::CliLockedMessage(*lock) << "\n";
             return kFileError;
         }
+        corvelo::RepairArchives(dir);  // overwrites cut by a crash
     }
-    Context ctx{dir, {args.begin() + static_cast<std::ptrdiff_t>(words), args.end()}, std::cout,
-                std::cerr};
+    Context ctx{
+        dir, {args.begin() + static_cast<std::ptrdiff_t>(words), args.end()}, std::cout, std::cerr};
     return it->second.handler(ctx);
 }

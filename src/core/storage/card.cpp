@@ -134,7 +134,7 @@ CardOutcome SaveCard(const std::filesystem::path& path, std::string_view record,
                      std::size_t record_size, std::string_view position, FileSystem& fs) {
     CardOperation op(position);
     RecordFile file;
-    if (Status s = file.OpenOrCreate(path, record_size, fs); !s.ok()) return op.Fail(s);
+    if (Status s = file.OpenForWriting(path, record_size, fs); !s.ok()) return op.Fail(s);
     const std::optional<std::size_t> p = ParseCardPosition(position);
     if (!p) return op.Fail(Status::Error(IoOp::kSeek, "bad card position"));
     const bool append = *p == 0;

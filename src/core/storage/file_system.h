@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <memory>
+#include <system_error>
 
 #include "core/storage/status.h"
 
@@ -77,6 +78,15 @@ class FileSystem {
     // nothing is reported. A file system without such temporaries does
     // nothing.
     virtual void RemoveAbandonedTemporaries(const std::filesystem::path& target) { (void)target; }
+
+    // Whether anything exists at `path` (kOpen when that cannot be told).
+    virtual Result<bool> Exists(const std::filesystem::path& path) {
+        std::error_code ec;
+        const std::filesystem::file_status st = std::filesystem::symlink_status(path, ec);
+        if (st.type() == std::filesystem::file_type::not_found) return {Status::Ok(), false};
+        if (ec) return {Status::Error(IoOp::kOpen, ec.message()), false};
+        return {Status::Ok(), true};
+    }
 
     // Removes the file at `path` (kRemove on failure).
     virtual Status Remove(const std::filesystem::path& path) = 0;

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <string>
 
+#include "core/storage/undo_file.h"
+
 namespace corvelo {
 
 RecordFile::~RecordFile() {
@@ -21,11 +23,21 @@ Status RecordFile::OpenOrCreate(const std::filesystem::path& path, std::size_t r
         return size.status;
     }
     file_ = std::move(file);
+    path_ = path;
+    fs_ = &fs;
     record_size_ = record_size;
     length_ = size.value;
     position_ = 0;
     file_at_position_ = true;
     return Status::Ok();
+}
+
+Status RecordFile::OpenForWriting(const std::filesystem::path& path, std::size_t record_size,
+                                  FileSystem& fs) {
+    if (file_) return Status::Error(IoOp::kOpen, "already open");
+    if (record_size == 0) return Status::Error(IoOp::kOpen, "record size 0");
+    if (Status s = RepairInterruptedWrite(path, record_size, fs); !s.ok()) return s;
+    return OpenOrCreate(path, record_size, fs);
 }
 
 Status RecordFile::SeekFile(std::size_t index) {
@@ -66,8 +78,9 @@ Status RecordFile::WriteRecord(std::string_view record) {
     if (!file_) return Status::Error(IoOp::kWrite, "not open");
     if (record.size() != record_size_) return Status::Error(IoOp::kWrite, "wrong record size");
     if (position_ > RecordCount()) return Status::Error(IoOp::kWrite, "past the append position");
-    // An overwrite first reads the record's old bytes, to put them back
-    // should the write fail part way and leave the record half new.
+    // An overwrite first reads the record's old bytes and keeps them in the
+    // undo file, to put them back should the write fail or be killed part
+    // way and leave the record half new.
     std::string old;
     const bool overwrite = position_ < RecordCount();
     if (overwrite) {
@@ -79,13 +92,18 @@ Status RecordFile::WriteRecord(std::string_view record) {
         file_at_position_ = false;
         if (!got.ok()) return got.status;
         if (got.value != record_size_) return Status::Error(IoOp::kRead, "short record");
+        const std::uint64_t offset = static_cast<std::uint64_t>(position_) * record_size_;
+        if (Status s = WriteUndoFile(path_, offset, old, *fs_); !s.ok()) {
+            return Status::Error(IoOp::kWrite, "undo file: " + s.detail());
+        }
     }
     if (!file_at_position_) {
         if (Status s = SeekFile(position_); !s.ok()) return s;
     }
     if (Status s = file_->Write(record.data(), record.size()); !s.ok()) {
-        if (overwrite && SeekFile(position_).ok() && file_->Write(old.data(), old.size()).ok()) {
-            file_->Flush();
+        if (overwrite && SeekFile(position_).ok() && file_->Write(old.data(), old.size()).ok() &&
+            file_->Flush().ok()) {
+            RemoveUndoFile();
         }
         file_at_position_ = false;
         return s;
@@ -93,7 +111,17 @@ Status RecordFile::WriteRecord(std::string_view record) {
     const std::uint64_t end = static_cast<std::uint64_t>(position_ + 1) * record_size_;
     length_ = std::max(length_, end);
     ++position_;
-    return file_->Flush();
+    Status flushed = file_->Flush();
+    if (!overwrite) return flushed;
+    Status removed = RemoveUndoFile();
+    return flushed.ok() ? removed : flushed;
+}
+
+Status RecordFile::RemoveUndoFile() {
+    const std::filesystem::path undo = UndoFilePath(path_);
+    if (Status s = fs_->Remove(undo); !s.ok()) return s;
+    fs_->SyncFolder(undo.has_parent_path() ? undo.parent_path() : std::filesystem::path("."));
+    return Status::Ok();
 }
 
 Status RecordFile::CloseRecordFile() {

@@ -31,6 +31,13 @@ class RecordFile {
     Status OpenOrCreate(const std::filesystem::path& path, std::size_t record_size,
                         FileSystem& fs = DefaultFileSystem());
 
+    // The same for a writer: first puts back a record that an overwrite
+    // killed part way left behind (RepairInterruptedWrite). Only the holder
+    // of the data folder's lock writes, so only writers open this way;
+    // readers use OpenOrCreate and never touch the undo file.
+    Status OpenForWriting(const std::filesystem::path& path, std::size_t record_size,
+                          FileSystem& fs = DefaultFileSystem());
+
     bool IsOpen() const { return file_ != nullptr; }
     std::size_t RecordSize() const { return record_size_; }
 
@@ -57,10 +64,15 @@ class RecordFile {
     // overwriting the record there or appending at RecordCount(), in one write
     // call, and flushes it to disk before returning success. Advances by one.
     // A record of another size is refused without touching the file.
-    // An overwrite reads the old bytes of the record first (a failing read
-    // refuses the write); when the write then fails, part way or not, the
-    // old bytes are written back (best effort) before the failure returns.
-    // A failing flush keeps the new bytes: they are whole in the file.
+    // An overwrite reads the old bytes of the record first and puts them in
+    // the undo file of the archive (see undo_file.h) before the record is
+    // touched; a failing read refuses the write, a failing undo file refuses
+    // it as kWrite. The undo file is removed once the new record is flushed
+    // (a failing removal is kRemove: the next writer will put the old record
+    // back). When the write fails, part way or not, the old bytes are
+    // written back (best effort) before the failure returns, and the undo
+    // file stays unless that succeeded. A failing flush keeps the new
+    // bytes: they are whole in the file.
     Status WriteRecord(std::string_view record);
 
     // True when the current position is at or past RecordCount().
@@ -71,8 +83,11 @@ class RecordFile {
 
   private:
     Status SeekFile(std::size_t index);
+    Status RemoveUndoFile();
 
     std::unique_ptr<File> file_;
+    std::filesystem::path path_;
+    FileSystem* fs_ = nullptr;
     std::size_t record_size_ = 1;
     std::uint64_t length_ = 0;  // kept up to date by our own writes
     std::size_t position_ = 0;

@@ -89,7 +89,7 @@ Result<std::size_t> WriteCard(const std::filesystem::path& path, const R& record
                               FileSystem& fs = DefaultFileSystem()) {
     Result<std::size_t> result;
     RecordFile file;
-    if (result.status = file.OpenOrCreate(path, R::kSize, fs); !result.ok()) return result;
+    if (result.status = file.OpenForWriting(path, R::kSize, fs); !result.ok()) return result;
     const std::size_t index = card == 0 ? file.RecordCount() : card - 1;
     if (result.status = file.SeekRecord(index); !result.ok()) return result;
     if (result.status = file.WriteRecord(EncodeRecord(record)); !result.ok()) return result;

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "core/app/instance_lock.h"
+#include "core/storage/undo_file.h"
 #include "gui/app/daily_backup.h"
 #include "gui/app/services.h"
 #include "gui/app/shell.h"
@@ -56,6 +57,7 @@ int main(int argc, char** argv) {
     // One copy per data folder; a second copy leaves every file alone.
     corvelo::InstanceLock lock(services.DataFolder().toStdU16String());
     if (!corvelo::TakeSingleCopyLock(lock, services)) return 1;
+    corvelo::RepairArchives(services.DataFolder().toStdU16String());  // overwrites cut by a crash
     corvelo::MakeDailyBackupAtStart(services);  // before the password: nothing is changed yet
 
     corvelo::AppShell shell(services);

@@ -137,15 +137,23 @@ TEST_F(RecordFileTest, ShortReadIsAnErrorAndKeepsThePosition) {
 
 // Each failing step of "open, seek to record 1, write, close" reports its
 // step and changes no byte other than those of record 1.
-class RecordFileFaultTest : public ::testing::TestWithParam<IoOp> {};
+struct RecordFaultCase {
+    IoOp op;
+    int skip;       // calls of that kind that succeed first
+    IoOp reported;  // a failing undo file is reported as a failed write
+    bool written;   // the new record is whole in the file
+};
+
+class RecordFileFaultTest : public ::testing::TestWithParam<RecordFaultCase> {};
 
 TEST_P(RecordFileFaultTest, FailingStepIsReportedAndNoOtherByteChanges) {
+    const RecordFaultCase& c = GetParam();
     TempFolder dir;
     const auto path = dir / "Clienti.pro";
     const std::string before = Records(3, 4043);
     WriteBytes(path, before);
     FaultFileSystem fs;
-    fs.FailFrom(GetParam());
+    fs.FailFrom(c.op, c.skip);
 
     Status failed;
     RecordFile f;
@@ -153,21 +161,32 @@ TEST_P(RecordFileFaultTest, FailingStepIsReportedAndNoOtherByteChanges) {
     if (failed.ok()) failed = f.SeekRecord(1);
     if (failed.ok()) failed = f.WriteRecord(std::string(4043, 'W'));
     if (failed.ok()) failed = f.CloseRecordFile();
-    EXPECT_EQ(failed.op(), GetParam());
+    EXPECT_EQ(failed.op(), c.reported);
 
     const std::string after = ReadBytes(path);
     ASSERT_EQ(after.size(), before.size());
     EXPECT_EQ(after.substr(0, 4043), before.substr(0, 4043));
     EXPECT_EQ(after.substr(2 * 4043), before.substr(2 * 4043));
     const std::string record1 = after.substr(4043, 4043);
-    const bool written_before_failure = GetParam() == IoOp::kFlush || GetParam() == IoOp::kClose;
-    EXPECT_EQ(record1, written_before_failure ? std::string(4043, 'W') : before.substr(4043, 4043));
+    EXPECT_EQ(record1, c.written ? std::string(4043, 'W') : before.substr(4043, 4043));
 }
 
+// The undo file takes the first write, flush and close of an overwrite;
+// skip 1 makes the record's own step fail.
 INSTANTIATE_TEST_SUITE_P(Steps, RecordFileFaultTest,
-                         ::testing::Values(IoOp::kOpen, IoOp::kSize, IoOp::kSeek, IoOp::kWrite,
-                                           IoOp::kFlush, IoOp::kClose),
-                         [](const auto& info) { return testing::StepName(info.param); });
+                         ::testing::Values(RecordFaultCase{IoOp::kOpen, 0, IoOp::kOpen, false},
+                                           RecordFaultCase{IoOp::kSize, 0, IoOp::kSize, false},
+                                           RecordFaultCase{IoOp::kSeek, 0, IoOp::kSeek, false},
+                                           RecordFaultCase{IoOp::kWrite, 0, IoOp::kWrite, false},
+                                           RecordFaultCase{IoOp::kWrite, 1, IoOp::kWrite, false},
+                                           RecordFaultCase{IoOp::kFlush, 0, IoOp::kWrite, false},
+                                           RecordFaultCase{IoOp::kFlush, 1, IoOp::kFlush, true},
+                                           RecordFaultCase{IoOp::kClose, 0, IoOp::kWrite, false},
+                                           RecordFaultCase{IoOp::kClose, 1, IoOp::kClose, true}),
+                         [](const auto& info) {
+                             return testing::StepName(info.param.op) +
+                                    (info.param.skip ? "OfTheRecord" : "");
+                         });
 
 TEST(RecordFileCreate, FailingCreateLeavesNoFile) {
     TempFolder dir;
