@@ -46,6 +46,11 @@ class FaultFile : public File {
         }
         return Put(data, n);
     }
+    Status Truncate(std::uint64_t size) override {
+        Status s = base_->Truncate(size);
+        if (s.ok()) end_ = size;
+        return s;
+    }
     Status Flush() override {
         if (owner_.ShouldFail(IoOp::kFlush)) return Status::Error(IoOp::kFlush, "injected");
         return base_->Flush();

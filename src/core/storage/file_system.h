@@ -30,6 +30,9 @@ class File {
     // Writes all n bytes at the current offset in one request and advances.
     // REQUIRES: nothing else is written between two Writes of one record.
     virtual Status Write(const char* data, std::size_t n) = 0;
+    // Cuts the file to `size` bytes (kWrite on failure), for taking back the
+    // part of an append that a failing write put down. The offset is kept.
+    virtual Status Truncate(std::uint64_t size) = 0;
     // Forces the written bytes to the disk (fsync).
     virtual Status Flush() = 0;
     // Closes the file; further calls fail. Closing twice is an error.

@@ -79,6 +79,14 @@ class PosixFile : public File {
         return Status::Ok();
     }
 
+    Status Truncate(std::uint64_t size) override {
+        if (fd_ < 0) return Status::Error(IoOp::kWrite, "closed");
+        if (::ftruncate(fd_, static_cast<off_t>(size)) != 0) {
+            return Status::Error(IoOp::kWrite, Describe(path_, errno));
+        }
+        return Status::Ok();
+    }
+
     Status Flush() override {
         if (fd_ < 0) return Status::Error(IoOp::kFlush, "closed");
         if (::fsync(fd_) != 0) return Status::Error(IoOp::kFlush, Describe(path_, errno));

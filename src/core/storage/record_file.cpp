@@ -87,6 +87,13 @@ Status RecordFile::WriteRecord(std::string_view record) {
         if (overwrite && SeekFile(position_).ok() && file_->Write(old.data(), old.size()).ok()) {
             file_->Flush();
         }
+        // The part of an append that reached the file (a full disk, a write
+        // cut short) is taken back, so the file is as it was.
+        if (!overwrite &&
+            file_->Truncate(static_cast<std::uint64_t>(position_) * record_size_).ok()) {
+            length_ = static_cast<std::uint64_t>(position_) * record_size_;
+            file_->Flush();
+        }
         file_at_position_ = false;
         return s;
     }
