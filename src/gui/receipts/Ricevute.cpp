@@ -18,6 +18,7 @@
 #include "core/receipts/receipt_numbering.h"
 #include "core/receipts/receipt_save.h"
 #include "core/receipts/receipt_texts.h"
+#include "core/storage/messages.h"
 #include "gui/app/Guida.h"
 #include "gui/app/conventions.h"
 #include "gui/app/services.h"
@@ -539,13 +540,19 @@ void TfrmRicevute::closeEvent(QCloseEvent* event) {
 }
 
 void TfrmRicevute::cmdNuovoClick() {
-    const NumberingSettings numbering = ReadNumberingSettings(FsPath(SettingsPath()));
+    const std::optional<NumberingSettings> numbering =
+        ReadNumberingSettingsStrict(FsPath(SettingsPath()));
+    if (!numbering) {
+        ClearReceipt();
+        services_.Error(Q(kMsgAccessoArchivio));
+        return;
+    }
     const QDate today = services_.Today();
     const std::chrono::year_month_day ymd{std::chrono::year(today.year()),
                                           std::chrono::month(unsigned(today.month())),
                                           std::chrono::day(unsigned(today.day()))};
     const NewReceiptProposal proposal =
-        ProposeNewReceipt(FsPath(ArchivePath()), numbering.inizio, numbering.solare, ymd);
+        ProposeNewReceipt(FsPath(ArchivePath()), numbering->inizio, numbering->solare, ymd);
     SetFormText(*this, "lblInizio", QString::fromStdString(proposal.lbl_inizio));
     SetFormText(*this, "lblSolare", QString::fromStdString(proposal.lbl_solare));
     ClearReceipt();
