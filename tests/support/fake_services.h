@@ -1,6 +1,7 @@
-// Services for screen tests: a fixed date, a temporary data folder, and a
-// record of every message, shell open, dialog and print job. Questions are
-// answered from queues filled by the test before it presses a button.
+// Services for screen tests: a fixed date, a temporary data folder, a file
+// system that fails on demand, and a record of every message, shell open,
+// dialog and print job. Questions are answered from queues filled by the
+// test before it presses a button.
 #pragma once
 
 #include <QDate>
@@ -12,7 +13,9 @@
 #include <optional>
 #include <vector>
 
+#include "core/storage/file_system.h"
 #include "gui/app/services.h"
+#include "support/fault_file_system.h"
 
 namespace corvelo::test {
 
@@ -34,6 +37,11 @@ struct PrintJobRecord {
 
 class FakeServices : public Services {
   public:
+    // The file system of every storage call while this object lives (it is
+    // the process's default file system meanwhile): it passes every call to
+    // the real one until a test arms a fault.
+    FaultFileSystem files;
+
     // Uses a fresh temporary folder as the data folder.
     FakeServices();
     // Uses folder as the data folder (the caller owns it).
@@ -95,6 +103,7 @@ class FakeServices : public Services {
     // Runs job when paintJobs is set; false when it was not run.
     bool RunJob(QPrinter& printer, const PaintJob& job);
 
+    ScopedDefaultFileSystem filesInPlace_{files};
     std::optional<QTemporaryDir> tempDir_;
     QString folder_;
 };

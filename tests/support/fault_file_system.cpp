@@ -9,7 +9,10 @@ namespace {
 class FaultFile : public File {
   public:
     FaultFile(FaultFileSystem& owner, std::unique_ptr<File> base)
-        : owner_(owner), base_(std::move(base)) {}
+        : owner_(owner), base_(std::move(base)) {
+        const Result<std::uint64_t> size = base_->Size();
+        end_ = size.ok() ? size.value : 0;
+    }
 
     Result<std::uint64_t> Size() override {
         if (owner_.ShouldFail(IoOp::kSize)) return {Status::Error(IoOp::kSize, "injected"), 0};
@@ -17,21 +20,36 @@ class FaultFile : public File {
     }
     Status Seek(std::uint64_t offset) override {
         if (owner_.ShouldFail(IoOp::kSeek)) return Status::Error(IoOp::kSeek, "injected");
-        return base_->Seek(offset);
+        Status s = base_->Seek(offset);
+        if (s.ok()) at_ = offset;
+        return s;
     }
     Result<std::size_t> Read(char* buffer, std::size_t n) override {
         if (owner_.ShouldFail(IoOp::kRead)) return {Status::Error(IoOp::kRead, "injected"), 0};
         if (owner_.ShortReadLimit() != 0) n = std::min(n, owner_.ShortReadLimit());
-        return base_->Read(buffer, n);
+        Result<std::size_t> got = base_->Read(buffer, n);
+        at_ += got.value;
+        return got;
     }
     Status Write(const char* data, std::size_t n) override {
         if (owner_.ShouldFail(IoOp::kWrite)) {
-            if (owner_.TornWriteBytes() != 0) {
-                base_->Write(data, std::min(n, owner_.TornWriteBytes()));
-            }
+            if (owner_.TornWriteBytes() != 0) Put(data, std::min(n, owner_.TornWriteBytes()));
             return Status::Error(IoOp::kWrite, "injected");
         }
-        return base_->Write(data, n);
+        // Only bytes past the end of the file take room on the disk.
+        const std::uint64_t grows = at_ + n > end_ ? at_ + n - std::max(at_, end_) : 0;
+        const std::size_t room = owner_.TakeRoom(static_cast<std::size_t>(grows));
+        if (room < grows) {
+            const std::size_t fits = static_cast<std::size_t>(n - grows + room);
+            if (fits != 0) Put(data, fits);
+            return Status::Error(IoOp::kWrite, "No space left on device");
+        }
+        return Put(data, n);
+    }
+    Status Truncate(std::uint64_t size) override {
+        Status s = base_->Truncate(size);
+        if (s.ok()) end_ = size;
+        return s;
     }
     Status Flush() override {
         if (owner_.ShouldFail(IoOp::kFlush)) return Status::Error(IoOp::kFlush, "injected");
@@ -45,8 +63,19 @@ class FaultFile : public File {
     }
 
   private:
+    Status Put(const char* data, std::size_t n) {
+        Status s = base_->Write(data, n);
+        if (s.ok()) {
+            at_ += n;
+            end_ = std::max(end_, at_);
+        }
+        return s;
+    }
+
     FaultFileSystem& owner_;
     std::unique_ptr<File> base_;
+    std::uint64_t at_ = 0;   // the current offset
+    std::uint64_t end_ = 0;  // the length of the file
 };
 
 }  // namespace
@@ -57,6 +86,16 @@ void FaultFileSystem::Heal() {
     calls_.clear();
     short_read_ = 0;
     torn_write_ = 0;
+    free_bytes_.reset();
+    ran_out_ = false;
+}
+
+std::size_t FaultFileSystem::TakeRoom(std::size_t n) {
+    if (!free_bytes_) return n;
+    const std::size_t fits = std::min(n, *free_bytes_);
+    *free_bytes_ -= fits;
+    if (fits < n) ran_out_ = true;
+    return fits;
 }
 
 int FaultFileSystem::Calls(IoOp op) const {
@@ -80,6 +119,22 @@ Status FaultFileSystem::OpenOrCreate(const std::filesystem::path& path,
     if (missing && ShouldFail(IoOp::kCreate)) return Status::Error(IoOp::kCreate, "injected");
     std::unique_ptr<File> base;
     if (Status s = base_.OpenOrCreate(path, &base); !s.ok()) return s;
+    *file = std::make_unique<FaultFile>(*this, std::move(base));
+    return Status::Ok();
+}
+
+Status FaultFileSystem::OpenForReading(const std::filesystem::path& path,
+                                       std::unique_ptr<File>* file) {
+    std::unique_ptr<File> base;
+    if (Status s = base_.OpenForReading(path, &base); !s.ok() || !base) {
+        file->reset();
+        return s;
+    }
+    if (ShouldFail(IoOp::kOpen)) {
+        base->Close();
+        file->reset();
+        return Status::Error(IoOp::kOpen, "injected");
+    }
     *file = std::make_unique<FaultFile>(*this, std::move(base));
     return Status::Ok();
 }

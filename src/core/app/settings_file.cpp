@@ -1,9 +1,5 @@
 #include "core/app/settings_file.h"
 
-#include <fcntl.h>
-#include <unistd.h>
-
-#include <cerrno>
 #include <string>
 #include <system_error>
 
@@ -133,25 +129,9 @@ std::string WriteFailure(const std::filesystem::path& file) {
 // The bytes of file: "" when it does not exist, nullopt when it exists and
 // cannot be read.
 std::optional<std::string> ReadFileBytes(const std::filesystem::path& file) {
-    const int fd = ::open(file.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) {
-        if (errno == ENOENT) return std::string();
-        return std::nullopt;
-    }
-    std::string bytes;
-    char buffer[8192];
-    for (;;) {
-        const ssize_t n = ::read(fd, buffer, sizeof buffer);
-        if (n < 0) {
-            if (errno == EINTR) continue;
-            ::close(fd);
-            return std::nullopt;
-        }
-        if (n == 0) break;
-        bytes.append(buffer, static_cast<std::size_t>(n));
-    }
-    ::close(fd);
-    return bytes;
+    Result<std::optional<std::string>> read = ReadWholeFile(file);
+    if (!read.ok()) return std::nullopt;
+    return read.value.value_or(std::string());
 }
 
 }  // namespace

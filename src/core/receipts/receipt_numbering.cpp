@@ -101,6 +101,17 @@ NumberingSettings ReadNumberingSettings(const std::filesystem::path& settings_fi
             ReadSetting(settings_file, settings::kNumberingSection, settings::kYearSuffixKey)};
 }
 
+std::optional<NumberingSettings> ReadNumberingSettingsStrict(
+    const std::filesystem::path& settings_file) {
+    auto inizio =
+        ReadSettingStrict(settings_file, settings::kNumberingSection, settings::kStartKey);
+    if (!inizio) return std::nullopt;
+    auto solare =
+        ReadSettingStrict(settings_file, settings::kNumberingSection, settings::kYearSuffixKey);
+    if (!solare) return std::nullopt;
+    return NumberingSettings{std::move(*inizio), std::move(*solare)};
+}
+
 std::optional<std::string> WriteNumberingSettings(const std::filesystem::path& settings_file,
                                                   const NumberingSettings& settings) {
     return WriteSettings(settings_file, settings::kNumberingSection,

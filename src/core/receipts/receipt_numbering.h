@@ -74,6 +74,11 @@ std::optional<NumberingSettings> NumberingToApply(std::string_view tag,
 // The two settings as the settings file `settings_file` holds them ("" for
 // what is missing).
 NumberingSettings ReadNumberingSettings(const std::filesystem::path& settings_file);
+
+// As ReadNumberingSettings, but nullopt when the settings file exists and
+// cannot be read: a number proposed from the default start would be wrong.
+std::optional<NumberingSettings> ReadNumberingSettingsStrict(
+    const std::filesystem::path& settings_file);
 // Writes both settings; nullopt on success, otherwise the failure text.
 std::optional<std::string> WriteNumberingSettings(const std::filesystem::path& settings_file,
                                                   const NumberingSettings& settings);

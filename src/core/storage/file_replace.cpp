@@ -105,4 +105,26 @@ Status ReplaceFile(const std::filesystem::path& path, std::string_view bytes, Fi
         path, [bytes](FileSink& sink) { sink.Append(bytes); }, fs);
 }
 
+Result<std::optional<std::string>> ReadWholeFile(const std::filesystem::path& path,
+                                                 FileSystem& fs) {
+    std::unique_ptr<File> file;
+    if (Status s = fs.OpenForReading(path, &file); !s.ok()) return {s, std::nullopt};
+    if (!file) return {Status::Ok(), std::nullopt};
+    std::string bytes;
+    char buffer[8192];
+    for (;;) {
+        // A read that returns fewer bytes than asked is not taken for the
+        // end: only a read of nothing is.
+        const Result<std::size_t> got = file->Read(buffer, sizeof buffer);
+        if (!got.ok()) {
+            file->Close();
+            return {got.status, std::nullopt};
+        }
+        if (got.value == 0) break;
+        bytes.append(buffer, got.value);
+    }
+    if (Status s = file->Close(); !s.ok()) return {s, std::nullopt};
+    return {Status::Ok(), std::move(bytes)};
+}
+
 }  // namespace corvelo

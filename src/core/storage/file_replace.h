@@ -1,13 +1,15 @@
-// Whole-file replacement. Every file the application writes in one piece
-// (settings and password files, exports, PDF documents, the logo) is
-// replaced through here, so that the file is at every moment either all of
-// the old one or all of the new one, also across a crash.
+// Whole files. Every file the application writes in one piece (settings and
+// password files, exports, PDF documents, the logo) is replaced through
+// here, so that the file is at every moment either all of the old one or all
+// of the new one, also across a crash; and read back whole through here.
 #pragma once
 
 #include <cstddef>
 #include <cstring>
 #include <filesystem>
 #include <functional>
+#include <optional>
+#include <string>
 #include <string_view>
 
 #include "core/storage/file_system.h"
@@ -90,5 +92,11 @@ Status ReplaceFile(const std::filesystem::path& path, const std::function<void(F
 // The same for bytes already in memory.
 Status ReplaceFile(const std::filesystem::path& path, std::string_view bytes,
                    FileSystem& fs = DefaultFileSystem());
+
+// Reads the whole file at `path`. Returns ok with nullopt when there is no
+// file, ok with its bytes when it was read to the end, and the failed step
+// (kOpen, kRead, ...) when it exists and cannot be read. Changes nothing.
+Result<std::optional<std::string>> ReadWholeFile(const std::filesystem::path& path,
+                                                 FileSystem& fs = DefaultFileSystem());
 
 }  // namespace corvelo

@@ -31,6 +31,9 @@ class File {
     // Writes all n bytes at the current offset in one request and advances.
     // REQUIRES: nothing else is written between two Writes of one record.
     virtual Status Write(const char* data, std::size_t n) = 0;
+    // Cuts the file to `size` bytes (kWrite on failure), for taking back the
+    // part of an append that a failing write put down. The offset is kept.
+    virtual Status Truncate(std::uint64_t size) = 0;
     // Forces the written bytes to the disk (fsync).
     virtual Status Flush() = 0;
     // Closes the file; further calls fail. Closing twice is an error.
@@ -46,6 +49,13 @@ class FileSystem {
     // cannot be opened is an error and is left as it is (never truncated or
     // re-created). On success *file holds the open file.
     virtual Status OpenOrCreate(const std::filesystem::path& path, std::unique_ptr<File>* file) = 0;
+
+    // Opens the existing file at `path` for reading only, at offset 0: a
+    // file marked read-only is read all the same. A missing file is not
+    // created: the call returns ok and leaves *file empty, so a caller tells
+    // "no file" from a file that cannot be opened (kOpen).
+    virtual Status OpenForReading(const std::filesystem::path& path,
+                                  std::unique_ptr<File>* file) = 0;
 
     // Returns ok when nothing exists at `path`, or when it is a regular file
     // that this process may write and that is not marked read-only (no write
@@ -96,7 +106,27 @@ class FileSystem {
     virtual Status SyncFolder(const std::filesystem::path& folder) = 0;
 };
 
-// The real file system of the machine (POSIX calls).
+// The file system every storage call uses unless given another: the real
+// one, or the one put in place by a ScopedDefaultFileSystem.
 FileSystem& DefaultFileSystem();
+
+// The real file system of the machine (POSIX calls).
+FileSystem& SystemFileSystem();
+
+// Makes `fs` the default file system for the lifetime of this object, then
+// puts the previous one back. For tests that reach the storage calls through
+// code that does not pass a file system on (the screens), so that they can
+// inject faults there. REQUIRES: `fs` outlives this object; objects of this
+// kind are destroyed in the reverse order of their creation.
+class ScopedDefaultFileSystem {
+  public:
+    explicit ScopedDefaultFileSystem(FileSystem& fs);
+    ~ScopedDefaultFileSystem();
+    ScopedDefaultFileSystem(const ScopedDefaultFileSystem&) = delete;
+    ScopedDefaultFileSystem& operator=(const ScopedDefaultFileSystem&) = delete;
+
+  private:
+    FileSystem* previous_;
+};
 
 }  // namespace corvelo

@@ -84,6 +84,14 @@ class PosixFile : public File {
         return Status::Ok();
     }
 
+    Status Truncate(std::uint64_t size) override {
+        if (fd_ < 0) return Status::Error(IoOp::kWrite, "closed");
+        if (::ftruncate(fd_, static_cast<off_t>(size)) != 0) {
+            return Status::Error(IoOp::kWrite, Describe(path_, errno));
+        }
+        return Status::Ok();
+    }
+
     Status Flush() override {
         if (fd_ < 0) return Status::Error(IoOp::kFlush, "closed");
         if (::fsync(fd_) != 0) return Status::Error(IoOp::kFlush, Describe(path_, errno));
@@ -167,6 +175,14 @@ class PosixFileSystem : public FileSystem {
             if (errno != EEXIST) return Status::Error(IoOp::kCreate, Describe(path, errno));
         }
         return Status::Error(IoOp::kOpen, path.string() + ": cannot open");
+    }
+
+    Status OpenForReading(const std::filesystem::path& path, std::unique_ptr<File>* file) override {
+        file->reset();
+        const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+        if (fd >= 0) return Adopt(fd, path, file);
+        if (errno == ENOENT) return Status::Ok();
+        return Status::Error(IoOp::kOpen, Describe(path, errno));
     }
 
     Status CheckWritable(const std::filesystem::path& path) override {
@@ -274,11 +290,25 @@ class PosixFileSystem : public FileSystem {
     }
 };
 
+std::atomic<FileSystem*> g_default{nullptr};  // null: the system's
+
 }  // namespace
 
-FileSystem& DefaultFileSystem() {
+FileSystem& SystemFileSystem() {
     static PosixFileSystem fs;
     return fs;
+}
+
+FileSystem& DefaultFileSystem() {
+    FileSystem* fs = g_default.load(std::memory_order_acquire);
+    return fs ? *fs : SystemFileSystem();
+}
+
+ScopedDefaultFileSystem::ScopedDefaultFileSystem(FileSystem& fs)
+    : previous_(g_default.exchange(&fs, std::memory_order_acq_rel)) {}
+
+ScopedDefaultFileSystem::~ScopedDefaultFileSystem() {
+    g_default.store(previous_, std::memory_order_release);
 }
 
 }  // namespace corvelo

@@ -105,6 +105,13 @@ Status RecordFile::WriteRecord(std::string_view record) {
             file_->Flush().ok()) {
             RemoveUndoFile();
         }
+        // The part of an append that reached the file (a full disk, a write
+        // cut short) is taken back, so the file is as it was.
+        if (!overwrite &&
+            file_->Truncate(static_cast<std::uint64_t>(position_) * record_size_).ok()) {
+            length_ = static_cast<std::uint64_t>(position_) * record_size_;
+            file_->Flush();
+        }
         file_at_position_ = false;
         return s;
     }

@@ -3,7 +3,10 @@
 #include <array>
 
 #include "core/documents/receipt_export.h"
+#include "core/warehouse/spreadsheet_export.h"
+#include "gui/app/services.h"
 #include "gui/documents/editor_archive.h"
+#include "gui/kit/text.h"
 
 namespace corvelo {
 namespace {
@@ -26,11 +29,14 @@ TfrmExpRicevute::TfrmExpRicevute(Services& services, QWidget& editor, QWidget* p
     : ExportScreen(services, kTexts, GridColumns(), parent), editor_(editor) {}
 
 TextGrid TfrmExpRicevute::ReadGrid() {
-    return FillReceiptExportGrid(EditorArchive(editor_, services_)).grid;
+    ReceiptExportGrid filled = FillReceiptExportGrid(EditorArchive(editor_, services_));
+    readFailed_ = !filled.status.ok();
+    if (readFailed_) services_.Message(Q(kMsgEsportaFallita));
+    return std::move(filled.grid);
 }
 
 bool TfrmExpRicevute::WriteFile(const std::filesystem::path& file, const TextGrid& grid) {
-    return WriteReceiptExport(file, grid);
+    return !readFailed_ && WriteReceiptExport(file, grid);
 }
 
 }  // namespace corvelo

@@ -1,6 +1,7 @@
 // The export of the open year archive: every receipt in a read-only grid,
 // written on request as the spreadsheet file Archivio_Ricevute.xls in the
-// data folder.
+// data folder. An archive that could not be read whole is said so and
+// never exported: the file would pass part of the year off as all of it.
 #pragma once
 
 #include "gui/kit/export_screen.h"
@@ -18,6 +19,7 @@ class TfrmExpRicevute : public ExportScreen {
 
   private:
     QWidget& editor_;
+    bool readFailed_ = false;
 };
 
 }  // namespace corvelo

@@ -148,7 +148,7 @@ void TfrmLogo::ShowPicture(const QImage& picture) {
 void TfrmLogo::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     if (event->spontaneous()) return;
-    const QImage stored = ReadPicture(services_.DataPath(QLatin1String(kLogoFile)));
+    const QImage stored = ReadDataPicture(services_.DataPath(QLatin1String(kLogoFile)));
     ShowPicture(stored.isNull() ? DefaultLogoImage() : stored);
 }
 

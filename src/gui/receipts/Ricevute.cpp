@@ -18,6 +18,7 @@
 #include "core/receipts/receipt_numbering.h"
 #include "core/receipts/receipt_save.h"
 #include "core/receipts/receipt_texts.h"
+#include "core/storage/messages.h"
 #include "gui/app/Guida.h"
 #include "gui/app/conventions.h"
 #include "gui/app/services.h"
@@ -533,9 +534,15 @@ void TfrmRicevute::closeEvent(QCloseEvent* event) {
 }
 
 void TfrmRicevute::cmdNuovoClick() {
-    const NumberingSettings numbering = ReadNumberingSettings(FsPath(SettingsPath()));
+    const std::optional<NumberingSettings> numbering =
+        ReadNumberingSettingsStrict(FsPath(SettingsPath()));
+    if (!numbering) {
+        ClearReceipt();
+        services_.Error(Q(kMsgAccessoArchivio));
+        return;
+    }
     const NewReceiptProposal proposal = ProposeNewReceipt(
-        FsPath(ArchivePath()), numbering.inizio, numbering.solare, CivilDate(services_.Today()));
+        FsPath(ArchivePath()), numbering->inizio, numbering->solare, CivilDate(services_.Today()));
     SetFormText(*this, "lblInizio", QString::fromStdString(proposal.lbl_inizio));
     SetFormText(*this, "lblSolare", QString::fromStdString(proposal.lbl_solare));
     ClearReceipt();

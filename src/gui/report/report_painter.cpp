@@ -1,5 +1,6 @@
 #include "gui/report/report_painter.h"
 
+#include <QFile>
 #include <QFont>
 #include <QFontMetricsF>
 #include <QPageLayout>
@@ -10,6 +11,7 @@
 #include <variant>
 
 #include "core/report/bmp.h"
+#include "core/storage/file_replace.h"
 #include "gui/app/services.h"
 
 namespace corvelo {
@@ -197,9 +199,16 @@ report::Picture FromQImage(const QImage& image) {
     return picture;
 }
 
+QImage ReadDataPicture(const QString& path) {
+    const Result<std::optional<std::string>> bytes =
+        ReadWholeFile(std::filesystem::path(QFile::encodeName(path).toStdString()));
+    if (!bytes.ok() || !bytes.value) return {};
+    return QImage::fromData(QByteArray::fromStdString(*bytes.value));
+}
+
 report::Picture LoadLogoOrDefault(const QString& path) {
-    QImage image;
-    if (image.load(path) && !image.isNull()) return FromQImage(image);
+    const QImage image = ReadDataPicture(path);
+    if (!image.isNull()) return FromQImage(image);
     return report::DefaultLogo();
 }
 

@@ -54,4 +54,9 @@ report::Picture FromQImage(const QImage& image);
 // logo when it is missing or cannot be read.
 report::Picture LoadLogoOrDefault(const QString& path);
 
+// Reads the picture file of the data folder at `path` (read whole through
+// the storage layer, then decoded); a null image when it is missing,
+// unreadable or not a picture.
+QImage ReadDataPicture(const QString& path);
+
 }  // namespace corvelo

@@ -234,6 +234,32 @@ TEST(SaveCard, FailedOverwriteLeavesTheOldRecord) {
     }
 }
 
+// An append that fails part way (a write cut short, a full disk) takes its
+// bytes back: the file is as it was, and the next save lands where it should.
+TEST(SaveCard, FailedAppendLeavesTheFileAsItWas) {
+    for (bool full_disk : {false, true}) {
+        SCOPED_TRACE(full_disk);
+        TempFolder dir;
+        const auto path = dir / "Clienti.pro";
+        const std::string before = Records(3, kSize);
+        WriteBytes(path, before);
+        FaultFileSystem fs;
+        if (full_disk) {
+            fs.NoSpace(kSize / 2);
+        } else {
+            fs.FailOnce(IoOp::kWrite);
+            fs.TornWrites(kSize / 2);
+        }
+        const CardOutcome out = SaveCard(path, std::string(kSize, 'X'), kSize, "", fs);
+        EXPECT_EQ(out.message, CardMessage::kAccessoArchivio);
+        EXPECT_EQ(out.position, "");
+        EXPECT_EQ(ReadBytes(path), before);
+        fs.Heal();
+        EXPECT_EQ(SaveCard(path, std::string(kSize, 'Y'), kSize, "", fs).position, "4");
+        EXPECT_EQ(ReadBytes(path), before + std::string(kSize, 'Y'));
+    }
+}
+
 TEST(CardPosition, Parse) {
     EXPECT_EQ(ParseCardPosition(""), 0u);
     EXPECT_EQ(ParseCardPosition("12"), 12u);

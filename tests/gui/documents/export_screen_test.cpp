@@ -100,5 +100,18 @@ TEST_F(ExportScreenTest, FileThatCannotBeWrittenShowsTheFailureAndAsksNothingMor
     EXPECT_TRUE(services.shellOpens.isEmpty());
 }
 
+// A grid read only in part would be exported as the whole year.
+TEST_F(ExportScreenTest, ArchiveThatCannotBeReadIsSaidSoAndNeverExported) {
+    Write({MakeReceipt({"1", "01/01/2024", "Uno"})});
+    services.files.FailFrom(IoOp::kRead);
+    TfrmExpRicevute screen(services, *editor);
+    test::ShowActive(&screen);
+    services.files.Heal();
+    Find<QAbstractButton>(&screen, "cmdEsporta")->click();
+    EXPECT_FALSE(QFile::exists(ExportFile()));
+    EXPECT_EQ(services.MessageTexts(),
+              (QStringList{Q(kMsgEsportaFallita), Q(kMsgEsportaConferma), Q(kMsgEsportaFallita)}));
+}
+
 }  // namespace
 }  // namespace corvelo
