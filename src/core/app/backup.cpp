@@ -95,9 +95,11 @@ void CopyInto(FileSink& sink, File& source, Status* read_status) {
 // Copies one file; sets *step to the side that failed.
 Status CopyOne(const fs_::path& from, const fs_::path& to, FileSystem& fs, BackupStep* step) {
     std::unique_ptr<File> source;
-    if (Status s = fs.OpenOrCreate(from, &source); !s.ok()) {
+    // Read only, so a backup on read-only media can be restored and a file
+    // that went away since the listing is never created empty.
+    if (Status s = fs.OpenForReading(from, &source); !s.ok() || !source) {
         *step = BackupStep::kRead;
-        return s;
+        return s.ok() ? Status::Error(IoOp::kOpen, from.string()) : s;
     }
     Status read_status;
     Status written = ReplaceFile(
