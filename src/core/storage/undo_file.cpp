@@ -2,6 +2,7 @@
 
 #include <charconv>
 #include <memory>
+#include <optional>
 #include <set>
 #include <string>
 #include <system_error>
@@ -44,27 +45,6 @@ bool ParseUndo(std::string_view bytes, Undo* undo) {
 
 std::filesystem::path FolderOf(const std::filesystem::path& path) {
     return path.has_parent_path() ? path.parent_path() : std::filesystem::path(".");
-}
-
-Status ReadWholeFile(const std::filesystem::path& path, std::string* bytes, FileSystem& fs) {
-    std::unique_ptr<File> file;
-    if (Status s = fs.OpenOrCreate(path, &file); !s.ok()) return s;
-    Result<std::uint64_t> size = file->Size();
-    if (!size.ok()) {
-        file->Close();
-        return size.status;
-    }
-    bytes->resize(static_cast<std::size_t>(size.value));
-    std::size_t done = 0;
-    while (done < bytes->size()) {
-        Result<std::size_t> got = file->Read(bytes->data() + done, bytes->size() - done);
-        if (!got.ok() || got.value == 0) {
-            file->Close();
-            return got.ok() ? Status::Error(IoOp::kRead, "short undo file") : got.status;
-        }
-        done += got.value;
-    }
-    return file->Close();
 }
 
 Status WriteBack(const std::filesystem::path& archive, const Undo& undo, std::size_t record_size,
@@ -113,8 +93,10 @@ Status RepairInterruptedWrite(const std::filesystem::path& archive, std::size_t 
     if (!exists.ok()) return exists.status;
     if (!exists.value) return Status::Ok();
 
-    std::string bytes;
-    if (Status s = ReadWholeFile(undo_path, &bytes, fs); !s.ok()) return s;
+    const Result<std::optional<std::string>> read = ReadWholeFile(undo_path, fs);
+    if (!read.ok()) return read.status;
+    if (!read.value) return Status::Ok();  // removed meanwhile: nothing to put back
+    const std::string& bytes = *read.value;
     Undo undo;
     if (!ParseUndo(bytes, &undo) || undo.old.size() != record_size) {
         return Status::Error(IoOp::kRead, "malformed undo file " + undo_path.string());
