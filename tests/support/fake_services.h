@@ -11,6 +11,7 @@
 #include <QTemporaryDir>
 #include <deque>
 #include <optional>
+#include <ostream>
 #include <vector>
 
 #include "core/storage/file_system.h"
@@ -24,6 +25,11 @@ struct ShownMessage {
     QString text;
     bool operator==(const ShownMessage&) const = default;
 };
+
+// How a failing comparison prints a message: its kind and its text.
+inline void PrintTo(const ShownMessage& m, std::ostream* os) {
+    *os << "{kind " << static_cast<int>(m.kind) << ", \"" << m.text.toStdString() << "\"}";
+}
 
 // One output a screen asked for: a printing or a preview; painted tells
 // whether the job was run (see paintJobs), failed that the printer could not

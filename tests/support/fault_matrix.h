@@ -125,10 +125,6 @@ inline bool Reached(const FaultFileSystem& files, Fault fault) {
     return false;
 }
 
-inline void PrintTo(const ShownMessage& m, std::ostream* out) {
-    *out << "{kind " << static_cast<int>(m.kind) << ", \"" << m.text.toStdString() << "\"}";
-}
-
 // Every file under folder, hidden ones included, by path relative to it.
 using FolderBytes = std::map<QString, QByteArray>;
 

@@ -35,13 +35,11 @@ TfrmExpClienti::TfrmExpClienti(Services& services, QWidget* parent)
 
 TextGrid TfrmExpClienti::ReadGrid() {
     CustomerExportGrid filled = FillCustomerExportGrid(CustomerArchive(services_));
-    readFailed_ = !filled.status.ok();
-    if (readFailed_) services_.Message(Q(kMsgEsportaFallita));
-    return std::move(filled.grid);
+    return Filled(std::move(filled.grid), filled.status);
 }
 
 bool TfrmExpClienti::WriteFile(const std::filesystem::path& file, const TextGrid& grid) {
-    return !readFailed_ && WriteCustomerExport(file, grid);
+    return WriteCustomerExport(file, grid);
 }
 
 }  // namespace corvelo

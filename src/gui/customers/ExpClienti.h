@@ -18,7 +18,6 @@ class TfrmExpClienti : public ExportScreen {
   private:
     // The archive could not be read whole: the grid is not the archive, so
     // it is never written as if it were.
-    bool readFailed_ = false;
 };
 
 }  // namespace corvelo

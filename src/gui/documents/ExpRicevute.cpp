@@ -30,13 +30,11 @@ TfrmExpRicevute::TfrmExpRicevute(Services& services, QWidget& editor, QWidget* p
 
 TextGrid TfrmExpRicevute::ReadGrid() {
     ReceiptExportGrid filled = FillReceiptExportGrid(EditorArchive(editor_, services_));
-    readFailed_ = !filled.status.ok();
-    if (readFailed_) services_.Message(Q(kMsgEsportaFallita));
-    return std::move(filled.grid);
+    return Filled(std::move(filled.grid), filled.status);
 }
 
 bool TfrmExpRicevute::WriteFile(const std::filesystem::path& file, const TextGrid& grid) {
-    return !readFailed_ && WriteReceiptExport(file, grid);
+    return WriteReceiptExport(file, grid);
 }
 
 }  // namespace corvelo

@@ -19,7 +19,6 @@ class TfrmExpRicevute : public ExportScreen {
 
   private:
     QWidget& editor_;
-    bool readFailed_ = false;
 };
 
 }  // namespace corvelo

@@ -186,6 +186,12 @@ void ExportScreen::FillGrid() {
     model_->SetGrid(ReadGrid());
 }
 
+TextGrid ExportScreen::Filled(TextGrid grid, const Status& status) {
+    readFailed_ = !status.ok();
+    if (readFailed_) services_.Message(Q(kMsgEsportaFallita));
+    return grid;
+}
+
 void ExportScreen::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     if (!filled_) FillGrid();
@@ -194,7 +200,7 @@ void ExportScreen::showEvent(QShowEvent* event) {
 void ExportScreen::cmdEsportaClick() {
     if (services_.AnsweredNo(Q(kMsgEsportaConferma))) return;
     const QString path = FilePath();
-    if (!WriteFile(FsPath(path), Grid())) {
+    if (readFailed_ || !WriteFile(FsPath(path), Grid())) {
         services_.Message(Q(kMsgEsportaFallita));
         return;
     }

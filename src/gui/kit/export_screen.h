@@ -18,6 +18,7 @@
 #include <utility>
 
 #include "core/app/help_pages.h"
+#include "core/storage/status.h"
 #include "core/warehouse/spreadsheet_export.h"
 
 class QTableView;
@@ -94,7 +95,11 @@ class ExportScreen : public QDialog {
 
     // The grid read from the archive (keeping what was read before a
     // failure); an empty archive gives the ten empty rows of a new grid.
+    // Implementations hand what they read to Filled.
     virtual TextGrid ReadGrid() = 0;
+    // Takes the grid read and how reading went: after a failure the failure
+    // message is shown and the file is never written from the partial grid.
+    TextGrid Filled(TextGrid grid, const Status& status);
     // Writes the file for grid; false when it cannot be written.
     virtual bool WriteFile(const std::filesystem::path& file, const TextGrid& grid) = 0;
 
@@ -107,6 +112,7 @@ class ExportScreen : public QDialog {
     TextGridModel* model_;
     QTableView* grdRecords_;
     bool filled_ = false;
+    bool readFailed_ = false;
 };
 
 }  // namespace corvelo

@@ -26,7 +26,8 @@ TfrmExpMagazzino::TfrmExpMagazzino(Services& services, QWidget* parent)
     : ExportScreen(services, kTexts, GridColumns(), parent) {}
 
 TextGrid TfrmExpMagazzino::ReadGrid() {
-    return FillWarehouseExportGrid(WarehouseArchive(services_)).grid;
+    WarehouseExportGrid filled = FillWarehouseExportGrid(WarehouseArchive(services_));
+    return Filled(std::move(filled.grid), filled.status);
 }
 
 bool TfrmExpMagazzino::WriteFile(const std::filesystem::path& file, const TextGrid& grid) {

@@ -1,0 +1,193 @@
+// Every action of the warehouse screens that reads or writes a data file,
+// under every file fault it can meet: the user sees the action's failure
+// message and no byte of the data folder changes beyond what the action
+// wrote.
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <QListView>
+#include <memory>
+
+#include "core/storage/messages.h"
+#include "core/warehouse/item_print.h"
+#include "core/warehouse/spreadsheet_export.h"
+#include "gui/kit/list_screen.h"
+#include "gui/warehouse/ExpMagazzino.h"
+#include "gui/warehouse/Sottoscorta.h"
+#include "gui/warehouse/TrovaMagazzino.h"
+#include "support/fault_matrix.h"
+#include "warehouse_fixture.h"
+
+namespace corvelo {
+namespace {
+
+using test::Fault;
+using test::Find;
+using test::Item;
+using test::ShownMessage;
+using Msgs = std::vector<ShownMessage>;
+using A = TArticolo;
+
+// A data folder with three item cards, the first one under its warning level.
+struct WarehouseFolder {
+    WarehouseFolder() {
+        for (const TArticolo& c : {Item({{A::Codice, "VT-10"},
+                                         {A::Fornitore, "FERRAMENTA"},
+                                         {A::Giacenza, "2"},
+                                         {A::Sottoscorta, "5"}}),
+                                   Item({{A::Codice, "CH-01"},
+                                         {A::Fornitore, "Ferro Sud"},
+                                         {A::Giacenza, "100"},
+                                         {A::Sottoscorta, "5"}}),
+                                   Item({{A::Codice, "AB-1"},
+                                         {A::Fornitore, "Bianchi"},
+                                         {A::Giacenza, "9"},
+                                         {A::Sottoscorta, "0"}})}) {
+            EXPECT_EQ(SaveCard(WarehouseArchive(services), c, "").message,
+                      CardMessage::kSchedaInserita);
+        }
+    }
+    test::FakeServices services;
+};
+
+struct Rig : WarehouseFolder {
+    Rig() {
+        card.resize(1366, 768);
+        test::ShowActive(&card);
+    }
+    void Click(QWidget* screen, const char* name) {
+        Find<QAbstractButton>(screen, QLatin1String(name))->click();
+    }
+    void Click(const char* name) { Click(&card, name); }
+    void Set(const char* name, const QString& text) { SetFormText(card, name, text); }
+
+    std::unique_ptr<TfrmTrovaMagazzino> Search() {
+        auto search = std::make_unique<TfrmTrovaMagazzino>(services, card, &card);
+        SetFormText(*search, "lblMemory", QStringLiteral("magazzino"));
+        test::ShowActive(search.get());
+        test::Type(Find(search.get(), QStringLiteral("txtFornitore")), QStringLiteral("ferr"));
+        Click(search.get(), "btnCerca");
+        return search;
+    }
+    TfrmExpMagazzino& Export() { return *static_cast<TfrmExpMagazzino*>(screen.get()); }
+
+    AppShell shell{services};
+    TfrmMagazzino card{services, shell};
+    std::unique_ptr<QWidget> screen;  // the screen an action opened
+};
+
+ShownMessage Access(MessageKind kind) {
+    return {kind, Q(kMsgAccessoArchivio)};
+}
+
+const std::vector<Fault> kReads = {Fault::kOpen, Fault::kRead, Fault::kShortRead, Fault::kClose};
+const std::vector<Fault> kReplace = {Fault::kWrite, Fault::kShortWrite, Fault::kNoSpace,
+                                     Fault::kFlush, Fault::kClose,      Fault::kRename};
+
+const std::vector<test::FaultAction<Rig>> kActions = {
+    {"browse_first",
+     [](Rig&) {},
+     [](Rig& r) { r.Click("cmdPrimo"); },
+     [](Rig&) { return Msgs{Access(MessageKind::Warning)}; },
+     kReads,
+     {}},
+    {"browse_next",
+     [](Rig& r) { r.Click("cmdPrimo"); },
+     [](Rig& r) { r.Click("cmdAvanti"); },
+     [](Rig&) { return Msgs{Access(MessageKind::Warning)}; },
+     kReads,
+     {}},
+    {"save_new",
+     [](Rig& r) { r.Set("txtCodice", QStringLiteral("NU-1")); },
+     [](Rig& r) { r.Click("cmdSalva"); },
+     [](Rig&) { return Msgs{Access(MessageKind::Warning)}; },
+     {Fault::kOpen, Fault::kWrite, Fault::kShortWrite, Fault::kNoSpace, Fault::kFlush,
+      Fault::kClose},
+     {}},
+    {"save_over",
+     [](Rig& r) {
+         r.Click("cmdUltimo");
+         r.Set("txtDescrizione", QStringLiteral("Vite zincata"));
+     },
+     [](Rig& r) { r.Click("cmdSalva"); },
+     [](Rig&) { return Msgs{Access(MessageKind::Warning)}; },
+     {Fault::kOpen, Fault::kRead, Fault::kShortRead, Fault::kWrite, Fault::kShortWrite,
+      Fault::kFlush, Fault::kClose, Fault::kRename},
+     {}},
+    {"low_stock",
+     [](Rig&) {},
+     [](Rig& r) {
+         r.screen = std::make_unique<TfrmSottoscorta>(r.services, r.card, &r.card);
+         test::ShowActive(r.screen.get());
+         QCoreApplication::processEvents();
+     },
+     [](Rig&) { return Msgs{Access(MessageKind::Plain)}; },
+     kReads,
+     {}},
+    {"search",
+     [](Rig&) {},
+     [](Rig& r) { r.screen = r.Search(); },
+     [](Rig&) { return Msgs{Access(MessageKind::Plain)}; },
+     kReads,
+     {}},
+    {"recall",
+     [](Rig& r) { r.screen = r.Search(); },
+     [](Rig& r) {
+         QListView* list = static_cast<TfrmTrovaMagazzino*>(r.screen.get())->Results().List();
+         const QRect rect = list->visualRect(list->model()->index(0, 0));
+         QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, rect.center());
+         QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, rect.center());
+     },
+     [](Rig&) { return Msgs{Access(MessageKind::Warning)}; },
+     kReads,
+     {}},
+    {"export_grid",
+     [](Rig&) {},
+     [](Rig& r) {
+         r.screen = std::make_unique<TfrmExpMagazzino>(r.services);
+         test::ShowActive(r.screen.get());
+     },
+     [](Rig&) {
+         return Msgs{{MessageKind::Plain, Q(kMsgEsportaFallita)}};
+     },
+     kReads,
+     {}},
+    {"export",
+     [](Rig& r) {
+         r.screen = std::make_unique<TfrmExpMagazzino>(r.services);
+         test::ShowActive(r.screen.get());
+     },
+     [](Rig& r) { r.Export().cmdEsportaClick(); },
+     [](Rig&) {
+         return Msgs{{MessageKind::Confirmation, Q(kMsgEsportaConferma)},
+                     {MessageKind::Plain, Q(kMsgEsportaFallita)}};
+     },
+     kReplace,
+     {}},
+    {"item_pdf",
+     [](Rig& r) {
+         r.Click("cmdPrimo");
+         r.services.answerNo = {true};  // not opened
+     },
+     [](Rig& r) { r.Click("cmdPDF"); },
+     [](Rig&) {
+         return Msgs{{MessageKind::Warning, Q(kMsgItemPdfFailed)}};
+     },
+     kReplace,
+     {}},
+};
+
+class WarehouseFaults : public ::testing::TestWithParam<test::FaultCase<Rig>> {
+  protected:
+    WarehouseFaults() { test::TestApp(); }
+};
+
+TEST_P(WarehouseFaults, ShowsTheFailureAndChangesNoByteBeyondTheAction) {
+    test::RunFaultCase(GetParam());
+}
+
+INSTANTIATE_TEST_SUITE_P(Matrix, WarehouseFaults, ::testing::ValuesIn(test::FaultRows(kActions)),
+                         testing::ByName());
+
+}  // namespace
+}  // namespace corvelo
