@@ -12,7 +12,9 @@
 #include "core/warehouse/item_print.h"
 #include "core/warehouse/spreadsheet_export.h"
 #include "gui/kit/list_screen.h"
+#include "gui/receipts/Ricevute.h"
 #include "gui/warehouse/ExpMagazzino.h"
+#include "gui/warehouse/ImportaMagazzino.h"
 #include "gui/warehouse/Sottoscorta.h"
 #include "gui/warehouse/TrovaMagazzino.h"
 #include "support/fault_matrix.h"
@@ -71,9 +73,23 @@ struct Rig : WarehouseFolder {
     }
     TfrmExpMagazzino& Export() { return *static_cast<TfrmExpMagazzino*>(screen.get()); }
 
+    // The import window of receipt line 7, every item listed.
+    void OpenImport() {
+        receipt = std::make_unique<TfrmRicevute>(services, shell);
+        receipt->OpenYear(QStringLiteral("2024"));
+        test::ShowActive(receipt.get());
+        auto window = std::make_unique<TfrmImportaMagazzino>(services, *receipt, receipt.get());
+        SetFormText(*window, "lblMemory", QStringLiteral("ric_art_07"));
+        test::ShowActive(window.get());
+        Click(window.get(), "btnCerca");
+        screen = std::move(window);
+    }
+    TfrmImportaMagazzino& Import() { return *static_cast<TfrmImportaMagazzino*>(screen.get()); }
+
     AppShell shell{services};
     TfrmMagazzino card{services, shell};
-    std::unique_ptr<QWidget> screen;  // the screen an action opened
+    std::unique_ptr<TfrmRicevute> receipt;  // the receipt an import fills
+    std::unique_ptr<QWidget> screen;        // the screen an action opened
 };
 
 ShownMessage Access(MessageKind kind) {
@@ -163,6 +179,38 @@ const std::vector<test::FaultAction<Rig>> kActions = {
                      {MessageKind::Plain, Q(kMsgEsportaFallita)}};
      },
      kReplace,
+     {}},
+    {"import_search",
+     [](Rig&) {},
+     [](Rig& r) { r.OpenImport(); },
+     [](Rig&) { return Msgs{Access(MessageKind::Plain)}; },
+     kReads,
+     {}},
+    {"import_choose",
+     [](Rig& r) { r.OpenImport(); },
+     [](Rig& r) {
+         r.Import().Results().Select(1);
+         SetFormText(r.Import(), "txtQuant", QStringLiteral("1"));
+         r.Click(&r.Import(), "btnAggiorna");
+         EXPECT_EQ(FormText(*r.receipt, "txtDesc07"), QString()) << "filled after a failed write";
+     },
+     // The choice is read first: a failed read leaves nothing chosen.
+     [](Rig&) {
+         return Msgs{Access(MessageKind::Warning),
+                     {MessageKind::Warning, Q(kMsgSelezionaArticolo)}};
+     },
+     {Fault::kOpen, Fault::kRead, Fault::kShortRead, Fault::kClose},
+     {}},
+    {"import_and_unload",
+     [](Rig& r) { r.OpenImport(); },
+     [](Rig& r) {
+         r.Import().Results().Select(1);
+         SetFormText(r.Import(), "txtQuant", QStringLiteral("1"));
+         r.Click(&r.Import(), "btnAggiorna");
+         EXPECT_EQ(FormText(*r.receipt, "txtDesc07"), QString()) << "filled after a failed write";
+     },
+     [](Rig&) { return Msgs{Access(MessageKind::Warning)}; },
+     {Fault::kWrite, Fault::kShortWrite, Fault::kFlush, Fault::kRename},
      {}},
     {"item_pdf",
      [](Rig& r) {
