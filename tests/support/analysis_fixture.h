@@ -52,13 +52,6 @@ class AnalysisScreenTest : public ScreenTest {
     }
     void Write(const std::vector<TRicevuta>& records) { testing::WriteArchive(Archive(), records); }
 
-    // Double-clicks the list line row as a user does.
-    static void DoubleClick(QListView* list, int row) {
-        const QRect rect = list->visualRect(list->model()->index(row, 0));
-        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, rect.center());
-        QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, rect.center());
-    }
-
     QString EditorText(const char* name) const { return FormText(*editor, name); }
 
     std::unique_ptr<QWidget> editor;

@@ -185,6 +185,14 @@ struct FaultAction {
     std::vector<Fault> overcome;
 };
 
+// The faults a whole-file read can meet, and those of a whole-file
+// replacement (export, PDF, logo).
+inline const std::vector<Fault> kReadFaults = {Fault::kOpen, Fault::kRead, Fault::kShortRead,
+                                               Fault::kClose};
+inline const std::vector<Fault> kReplaceFaults = {Fault::kWrite,   Fault::kShortWrite,
+                                                  Fault::kNoSpace, Fault::kFlush,
+                                                  Fault::kClose,   Fault::kRename};
+
 template <class Rig>
 struct FaultCase {
     std::string name;

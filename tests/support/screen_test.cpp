@@ -2,6 +2,8 @@
 
 #include <QElapsedTimer>
 #include <QKeyEvent>
+#include <QListView>
+#include <QTest>
 #include <QTimer>
 #include <memory>
 
@@ -125,6 +127,12 @@ void OnNextModal(std::function<void(QWidget*)> handle) {
         }
     });
     timer->start();
+}
+
+void ScreenTest::DoubleClick(QListView* list, int row) {
+    const QRect rect = list->visualRect(list->model()->index(row, 0));
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, rect.center());
+    QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, rect.center());
 }
 
 }  // namespace corvelo::test

@@ -13,6 +13,8 @@
 
 #include "support/fake_services.h"
 
+class QListView;
+
 // Lets test failures show texts as texts.
 inline void PrintTo(const QString& text, std::ostream* out) {
     *out << '"' << text.toStdString() << '"';
@@ -52,6 +54,10 @@ void OnNextModal(std::function<void(QWidget*)> handle);
 
 // A test with the application and fake services.
 class ScreenTest : public ::testing::Test {
+  public:
+    // Clicks then double-clicks list line row, as a user does.
+    static void DoubleClick(QListView* list, int row);
+
   protected:
     ScreenTest() { TestApp(); }
     FakeServices services;

@@ -92,8 +92,8 @@ const std::vector<test::FaultAction<Rig>> kActions = {
      },
      [](Rig& r) { r.Click(r.logo.get(), "btnApplica"); },
      [](Rig&) { return Msgs{}; },
-     {Fault::kWrite, Fault::kShortWrite, Fault::kNoSpace, Fault::kFlush, Fault::kClose,
-      Fault::kRename}, {}},
+     test::kReplaceFaults,
+     {}},
 };
 
 class AppFaults : public ::testing::TestWithParam<test::FaultCase<Rig>> {

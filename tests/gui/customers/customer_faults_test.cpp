@@ -71,20 +71,18 @@ ShownMessage Access(MessageKind kind) {
     return {kind, Q(kMsgAccessoArchivio)};
 }
 
-const std::vector<Fault> kReads = {Fault::kOpen, Fault::kRead, Fault::kShortRead, Fault::kClose};
-
 const std::vector<test::FaultAction<Rig>> kActions = {
     {"browse_first",
      [](Rig&) {},
      [](Rig& r) { r.Click("cmdPrimo"); },
      [](Rig&) { return Msgs{Access(MessageKind::Error)}; },
-     kReads,
+     test::kReadFaults,
      {}},
     {"browse_next",
      [](Rig& r) { r.Click("cmdPrimo"); },
      [](Rig& r) { r.Click("cmdAvanti"); },
      [](Rig&) { return Msgs{Access(MessageKind::Error)}; },
-     kReads,
+     test::kReadFaults,
      {}},
     {"save_new",
      [](Rig& r) {
@@ -114,7 +112,7 @@ const std::vector<test::FaultAction<Rig>> kActions = {
          QCoreApplication::processEvents();
      },
      [](Rig&) { return Msgs{Access(MessageKind::Error)}; },
-     kReads,
+     test::kReadFaults,
      {}},
     {"search",
      [](Rig&) {},
@@ -122,18 +120,16 @@ const std::vector<test::FaultAction<Rig>> kActions = {
      [](Rig&) {
          return Msgs{{MessageKind::Plain, Q(kMsgAccessoArchivio)}};
      },
-     kReads,
+     test::kReadFaults,
      {}},
     {"recall",
      [](Rig& r) { r.screen = r.Search(); },
      [](Rig& r) {
-         QListView* list = static_cast<TfrmTrovaClienti*>(r.screen.get())->Results().List();
-         const QRect rect = list->visualRect(list->model()->index(0, 0));
-         QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, rect.center());
-         QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, rect.center());
+         test::ScreenTest::DoubleClick(
+             static_cast<TfrmTrovaClienti*>(r.screen.get())->Results().List(), 0);
      },
      [](Rig&) { return Msgs{Access(MessageKind::Plain)}; },
-     kReads,
+     test::kReadFaults,
      {}},
     {"export_grid",
      [](Rig&) {},
@@ -144,7 +140,7 @@ const std::vector<test::FaultAction<Rig>> kActions = {
      [](Rig&) {
          return Msgs{{MessageKind::Plain, Q(kMsgEsportaFallita)}};
      },
-     kReads,
+     test::kReadFaults,
      {}},
     {"export",
      [](Rig& r) {
@@ -156,8 +152,7 @@ const std::vector<test::FaultAction<Rig>> kActions = {
          return Msgs{{MessageKind::Confirmation, Q(kMsgEsportaConferma)},
                      {MessageKind::Plain, Q(kMsgEsportaFallita)}};
      },
-     {Fault::kWrite, Fault::kShortWrite, Fault::kNoSpace, Fault::kFlush, Fault::kClose,
-      Fault::kRename},
+     test::kReplaceFaults,
      {}},
 };
 

@@ -70,13 +70,6 @@ class CustomerScreenTest : public ScreenTest {
         Find<QAbstractButton>(screen, name)->click();
     }
 
-    // Double-clicks list line row as a user does.
-    static void DoubleClick(QListView* list, int row) {
-        const QRect rect = list->visualRect(list->model()->index(row, 0));
-        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, rect.center());
-        QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, rect.center());
-    }
-
     AppShell shell{services};
     TfrmAnagrafica card{services, shell};
 };

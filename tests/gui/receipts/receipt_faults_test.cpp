@@ -93,15 +93,10 @@ ShownMessage Access(MessageKind kind) {
     return {kind, Q(kMsgAccessoArchivio)};
 }
 
-// The faults of each kind of step.
-const std::vector<Fault> kReads = {Fault::kOpen, Fault::kRead, Fault::kShortRead, Fault::kClose};
-const std::vector<Fault> kReplace = {Fault::kWrite, Fault::kShortWrite, Fault::kNoSpace,
-                                     Fault::kFlush, Fault::kClose,      Fault::kRename};
-
 // A settings file is read whole before it is rewritten.
 std::vector<Fault> SettingsWrite() {
     std::vector<Fault> faults = {Fault::kOpen, Fault::kRead};
-    faults.insert(faults.end(), kReplace.begin(), kReplace.end());
+    faults.insert(faults.end(), test::kReplaceFaults.begin(), test::kReplaceFaults.end());
     return faults;
 }
 
@@ -110,13 +105,13 @@ const std::vector<test::FaultAction<Rig>> kActions = {
      [](Rig&) {},
      [](Rig& r) { r.Click("cmdPrimo"); },
      [](Rig&) { return Msgs{Access(MessageKind::Warning)}; },
-     kReads,
+     test::kReadFaults,
      {}},
     {"browse_next",
      [](Rig& r) { r.Click("cmdPrimo"); },
      [](Rig& r) { r.Click("cmdAvanti"); },
      [](Rig&) { return Msgs{Access(MessageKind::Error)}; },
-     kReads,
+     test::kReadFaults,
      {}},
     {"save_new",
      [](Rig& r) {
@@ -175,7 +170,7 @@ const std::vector<test::FaultAction<Rig>> kActions = {
          test::ShowActive(r.screen.get());
      },
      [](Rig&) { return Msgs{}; },
-     kReads,
+     test::kReadFaults,
      {}},
     {"search",
      [](Rig&) {},
@@ -183,18 +178,16 @@ const std::vector<test::FaultAction<Rig>> kActions = {
      [](Rig&) {
          return Msgs{{MessageKind::Plain, Q(kMsgAccessoArchivio)}};
      },
-     kReads,
+     test::kReadFaults,
      {}},
     {"recall",
      [](Rig& r) { r.screen = r.Search(); },
      [](Rig& r) {
-         QListView* list = static_cast<TfrmTrovaRicevute*>(r.screen.get())->Results().List();
-         const QRect rect = list->visualRect(list->model()->index(0, 0));
-         QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, rect.center());
-         QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, rect.center());
+         test::ScreenTest::DoubleClick(
+             static_cast<TfrmTrovaRicevute*>(r.screen.get())->Results().List(), 0);
      },
      [](Rig&) { return Msgs{}; },
-     kReads,
+     test::kReadFaults,
      {}},
     {"export_grid",
      [](Rig&) {},
@@ -205,7 +198,7 @@ const std::vector<test::FaultAction<Rig>> kActions = {
      [](Rig&) {
          return Msgs{{MessageKind::Plain, Q(kMsgEsportaFallita)}};
      },
-     kReads,
+     test::kReadFaults,
      {}},
     // The file is written from the grid read on showing.
     {"export",
@@ -218,7 +211,7 @@ const std::vector<test::FaultAction<Rig>> kActions = {
          return Msgs{{MessageKind::Confirmation, Q(kMsgEsportaConferma)},
                      {MessageKind::Plain, Q(kMsgEsportaFallita)}};
      },
-     kReplace,
+     test::kReplaceFaults,
      {}},
     {"monthly_summary",
      [](Rig& r) {
@@ -229,7 +222,7 @@ const std::vector<test::FaultAction<Rig>> kActions = {
      },
      [](Rig& r) { r.Click(r.screen.get(), "btnVisualizza"); },
      [](Rig&) { return Msgs{Access(MessageKind::Error)}; },
-     kReads,
+     test::kReadFaults,
      {}},
     {"statistics",
      [](Rig& r) {
@@ -240,7 +233,7 @@ const std::vector<test::FaultAction<Rig>> kActions = {
      },
      [](Rig& r) { r.Click(r.screen.get(), "btnApri"); },
      [](Rig&) { return Msgs{Access(MessageKind::Error)}; },
-     kReads,
+     test::kReadFaults,
      {}},
     {"receipt_pdf",
      [](Rig& r) {
@@ -253,7 +246,7 @@ const std::vector<test::FaultAction<Rig>> kActions = {
      [](Rig&) {
          return Msgs{{MessageKind::Error, kMsgReceiptPdfFailed}};
      },
-     kReplace,
+     test::kReplaceFaults,
      {}},
 };
 

@@ -85,6 +85,14 @@ struct Rig : WarehouseFolder {
         screen = std::move(window);
     }
     TfrmImportaMagazzino& Import() { return *static_cast<TfrmImportaMagazzino*>(screen.get()); }
+    // One piece of the second item, with the stock update; a failure fills
+    // no receipt line.
+    void ImportOne() {
+        Import().Results().Select(1);
+        SetFormText(Import(), "txtQuant", QStringLiteral("1"));
+        Click(&Import(), "btnAggiorna");
+        EXPECT_EQ(FormText(*receipt, "txtDesc07"), QString()) << "filled after a failed write";
+    }
 
     AppShell shell{services};
     TfrmMagazzino card{services, shell};
@@ -96,22 +104,18 @@ ShownMessage Access(MessageKind kind) {
     return {kind, Q(kMsgAccessoArchivio)};
 }
 
-const std::vector<Fault> kReads = {Fault::kOpen, Fault::kRead, Fault::kShortRead, Fault::kClose};
-const std::vector<Fault> kReplace = {Fault::kWrite, Fault::kShortWrite, Fault::kNoSpace,
-                                     Fault::kFlush, Fault::kClose,      Fault::kRename};
-
 const std::vector<test::FaultAction<Rig>> kActions = {
     {"browse_first",
      [](Rig&) {},
      [](Rig& r) { r.Click("cmdPrimo"); },
      [](Rig&) { return Msgs{Access(MessageKind::Warning)}; },
-     kReads,
+     test::kReadFaults,
      {}},
     {"browse_next",
      [](Rig& r) { r.Click("cmdPrimo"); },
      [](Rig& r) { r.Click("cmdAvanti"); },
      [](Rig&) { return Msgs{Access(MessageKind::Warning)}; },
-     kReads,
+     test::kReadFaults,
      {}},
     {"save_new",
      [](Rig& r) { r.Set("txtCodice", QStringLiteral("NU-1")); },
@@ -138,24 +142,22 @@ const std::vector<test::FaultAction<Rig>> kActions = {
          QCoreApplication::processEvents();
      },
      [](Rig&) { return Msgs{Access(MessageKind::Plain)}; },
-     kReads,
+     test::kReadFaults,
      {}},
     {"search",
      [](Rig&) {},
      [](Rig& r) { r.screen = r.Search(); },
      [](Rig&) { return Msgs{Access(MessageKind::Plain)}; },
-     kReads,
+     test::kReadFaults,
      {}},
     {"recall",
      [](Rig& r) { r.screen = r.Search(); },
      [](Rig& r) {
-         QListView* list = static_cast<TfrmTrovaMagazzino*>(r.screen.get())->Results().List();
-         const QRect rect = list->visualRect(list->model()->index(0, 0));
-         QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, rect.center());
-         QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, rect.center());
+         test::ScreenTest::DoubleClick(
+             static_cast<TfrmTrovaMagazzino*>(r.screen.get())->Results().List(), 0);
      },
      [](Rig&) { return Msgs{Access(MessageKind::Warning)}; },
-     kReads,
+     test::kReadFaults,
      {}},
     {"export_grid",
      [](Rig&) {},
@@ -166,7 +168,7 @@ const std::vector<test::FaultAction<Rig>> kActions = {
      [](Rig&) {
          return Msgs{{MessageKind::Plain, Q(kMsgEsportaFallita)}};
      },
-     kReads,
+     test::kReadFaults,
      {}},
     {"export",
      [](Rig& r) {
@@ -178,22 +180,17 @@ const std::vector<test::FaultAction<Rig>> kActions = {
          return Msgs{{MessageKind::Confirmation, Q(kMsgEsportaConferma)},
                      {MessageKind::Plain, Q(kMsgEsportaFallita)}};
      },
-     kReplace,
+     test::kReplaceFaults,
      {}},
     {"import_search",
      [](Rig&) {},
      [](Rig& r) { r.OpenImport(); },
      [](Rig&) { return Msgs{Access(MessageKind::Plain)}; },
-     kReads,
+     test::kReadFaults,
      {}},
     {"import_choose",
      [](Rig& r) { r.OpenImport(); },
-     [](Rig& r) {
-         r.Import().Results().Select(1);
-         SetFormText(r.Import(), "txtQuant", QStringLiteral("1"));
-         r.Click(&r.Import(), "btnAggiorna");
-         EXPECT_EQ(FormText(*r.receipt, "txtDesc07"), QString()) << "filled after a failed write";
-     },
+     [](Rig& r) { r.ImportOne(); },
      // The choice is read first: a failed read leaves nothing chosen.
      [](Rig&) {
          return Msgs{Access(MessageKind::Warning),
@@ -203,12 +200,7 @@ const std::vector<test::FaultAction<Rig>> kActions = {
      {}},
     {"import_and_unload",
      [](Rig& r) { r.OpenImport(); },
-     [](Rig& r) {
-         r.Import().Results().Select(1);
-         SetFormText(r.Import(), "txtQuant", QStringLiteral("1"));
-         r.Click(&r.Import(), "btnAggiorna");
-         EXPECT_EQ(FormText(*r.receipt, "txtDesc07"), QString()) << "filled after a failed write";
-     },
+     [](Rig& r) { r.ImportOne(); },
      [](Rig&) { return Msgs{Access(MessageKind::Warning)}; },
      {Fault::kWrite, Fault::kShortWrite, Fault::kFlush, Fault::kRename},
      {}},
@@ -221,7 +213,7 @@ const std::vector<test::FaultAction<Rig>> kActions = {
      [](Rig&) {
          return Msgs{{MessageKind::Warning, Q(kMsgItemPdfFailed)}};
      },
-     kReplace,
+     test::kReplaceFaults,
      {}},
 };
 

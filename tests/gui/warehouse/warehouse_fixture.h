@@ -71,13 +71,6 @@ class WarehouseScreenTest : public ScreenTest {
     }
     QStringList Messages() const { return services.MessageTexts(); }
 
-    // Double-clicks list line row as a user does.
-    static void DoubleClick(QListView* list, int row) {
-        const QRect rect = list->visualRect(list->model()->index(row, 0));
-        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, rect.center());
-        QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, rect.center());
-    }
-
     AppShell shell{services};
     TfrmMagazzino card{services, shell};
 };
